@@ -1,0 +1,98 @@
+#include "actors/actor.h"
+
+#include <cmath>
+
+namespace {
+constexpr float kSlidePerTick = 0.025f;
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kTurnPerTick = kPi / 80.0;
+constexpr float kFacingAngles[4] = {0.0f, 4.712389f, 3.1415927f, 1.5707964f};
+
+// The sound object refers to a buffer by address, so a copy must point its
+// own sound at its own buffer.
+void copy_sound(Actor& to, const Actor& from) {
+    to.sound.stop();
+    to.sound.resetBuffer();
+    to.sound_buffer = from.sound_buffer;
+    if (from.sound.getBuffer() != nullptr) {
+        to.sound.setBuffer(to.sound_buffer);
+        to.sound.setVolume(from.sound.getVolume());
+    }
+}
+}  // namespace
+
+Actor::Actor(const Actor& other)
+    : cell_x(other.cell_x), cell_y(other.cell_y), cell_z(other.cell_z),
+      facing(other.facing), city(other.city),
+      pos_x(other.pos_x), pos_y(other.pos_y), pos_z(other.pos_z),
+      visible(other.visible),
+      step_x(other.step_x), step_y(other.step_y), step_z(other.step_z),
+      facing_angle(other.facing_angle), motion_mode(other.motion_mode) {
+    copy_sound(*this, other);
+}
+
+Actor& Actor::operator=(const Actor& other) {
+    if (this == &other) return *this;
+    cell_x = other.cell_x;
+    cell_y = other.cell_y;
+    cell_z = other.cell_z;
+    facing = other.facing;
+    city = other.city;
+    pos_x = other.pos_x;
+    pos_y = other.pos_y;
+    pos_z = other.pos_z;
+    visible = other.visible;
+    step_x = other.step_x;
+    step_y = other.step_y;
+    step_z = other.step_z;
+    facing_angle = other.facing_angle;
+    motion_mode = other.motion_mode;
+    copy_sound(*this, other);
+    return *this;
+}
+
+void Actor::load_sound(const char* path) {
+    if (sound_buffer.loadFromFile(path)) {
+        sound.setBuffer(sound_buffer);
+        sound.setVolume(kActorSoundVolume);
+    }
+}
+
+void Actor::play_sound() {
+    if (sound.getBuffer() != nullptr) sound.play();
+}
+
+void Actor::snap_to_cell() {
+    pos_x = float(cell_x);
+    pos_y = float(cell_y);
+    pos_z = float(cell_z);
+}
+
+float angle_for_facing(int facing) { return kFacingAngles[((facing % 4) + 4) % 4]; }
+
+VisualPosition visual_position(const Actor& actor) {
+    return {actor.pos_x, actor.pos_y, actor.pos_z};
+}
+
+void advance_motion(Actor& actor) {
+    switch (actor.motion_mode) {
+    case MotionSlide:
+        actor.pos_x += kSlidePerTick * actor.step_x;
+        actor.pos_y += kSlidePerTick * actor.step_y;
+        break;
+    case MotionTurnLeft:
+        actor.facing_angle = float(double(actor.facing_angle) + kTurnPerTick);
+        break;
+    case MotionTurnRight:
+        actor.facing_angle = float(double(actor.facing_angle) - kTurnPerTick);
+        break;
+    case MotionLift:
+        actor.pos_z += kSlidePerTick * actor.step_z;
+        break;
+    default:
+        break;
+    }
+    double wrapped = std::fmod(double(actor.facing_angle) + kPi, 2.0 * kPi);
+    if (wrapped < 0.0) wrapped += 2.0 * kPi;
+    actor.facing_angle = float(wrapped - kPi);
+}

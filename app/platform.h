@@ -1,0 +1,41 @@
+#pragma once
+// The one door to the window system for time, keys, cursor and window close.
+// The game reads GLFW through it; tests install a ScriptedPlatform and drive
+// the loop, the menus and the simulation with a scripted clock and keyboard.
+#include <array>
+
+struct GLFWwindow;
+
+constexpr int kKeyScanFirst = -1;   // the key scans start below GLFW's first key
+constexpr int kKeyScanLast = 348;   // GLFW_KEY_LAST
+constexpr int kFirstRealKey = 32;   // codes below are rejected by GLFW and read released
+
+// A keyboard with GLFW's sticky-key behaviour and a hand-set clock.
+struct ScriptedPlatform {
+    double now = 0.0;
+    std::array<bool, kKeyScanLast + 1> held{};
+    std::array<bool, kKeyScanLast + 1> latched{};
+    double cursor_x = 512.0;
+    double cursor_y = 384.0;
+    bool close_requested = false;
+
+    void press(int key);    // goes down and stays down
+    void release(int key);  // goes up; an unread press stays latched
+    void tap(int key);      // down and up again before anyone looks
+    void advance(double seconds) { now += seconds; }
+};
+
+// The window the game opened; null in tests.
+extern GLFWwindow* game_window;
+
+// Routes every platform call to `scripted` (or back to GLFW with null).
+void use_scripted_platform(ScriptedPlatform* scripted);
+
+double platform_time();
+// Sticky read: true when the key is down or went down since the last read;
+// the read clears the latch. Codes outside 32..348 read as released.
+bool key_pressed(int key);
+void get_cursor_pos(double& x, double& y);
+void set_cursor_pos(double x, double y);
+bool window_should_close();
+void request_window_close();

@@ -1,0 +1,1 @@
+# Benchmarks, run by hand.

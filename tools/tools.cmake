@@ -1,0 +1,1 @@
+# Asset and level generators.

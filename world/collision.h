@@ -1,0 +1,39 @@
+#pragma once
+// Movement rules every actor shares: the cell ahead, who stands in a cell,
+// whether the cell ahead may be entered, support, and stomping on ants.
+#include <cstdint>
+#include <vector>
+
+struct Actor;
+struct Player;
+struct Hostage;
+struct Ant;
+
+enum Occupant : int32_t {
+    OccupantPlayer = 0,
+    OccupantHostage = 1,
+    OccupantGrenade = 2,
+    OccupantAnt = 3,
+    OccupantNone = 4,
+};
+
+// The actors of one world, as round set-up left them. It owns nothing.
+// Each world (the game's, or one built by a test) has its own registry.
+struct ActorRegistry {
+    Player* player = nullptr;
+    Hostage* hostage = nullptr;
+    std::vector<Ant>* ants = nullptr;
+    int32_t ant_count = 0;  // live entries of *ants
+};
+
+struct CellXY {
+    int32_t x = 0;
+    int32_t y = 0;
+};
+
+CellXY front_cell(const Actor& actor);
+Occupant occupant_at(const ActorRegistry& world, int x, int y, int z);
+bool probe_forward(const ActorRegistry& world, Actor& actor);
+void paralyse_ants_at(const ActorRegistry& world, int x, int y, int z);
+// Ground or a block directly below (x, y, z).
+bool is_supported(const Actor& actor);

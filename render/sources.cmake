@@ -1,1 +1,3 @@
 # Sources of the game library in render/.
+target_sources(swarmfall_core PRIVATE
+  render/loaders.cpp)

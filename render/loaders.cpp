@@ -1,0 +1,276 @@
+#include "render/loaders.h"
+
+#include <GL/glew.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+constexpr int kHeaderBufferSize = 128;   // line-header words up to 127 characters
+constexpr int kSkipBufferSize = 1000;    // rest-of-line reads up to 999 characters
+constexpr size_t kDdsHeaderSize = 124;
+constexpr uint32_t kMaxDdsSide = 16384;  // larger sides are corrupt headers, not textures
+constexpr uint32_t kMaxDdsLevels = 15;   // a 16384-pixel side halves to 1 in 15 levels
+
+// The console waits for a key after an open failure; end of input counts as
+// the key, so a closed or redirected stdin never blocks.
+void wait_for_key() { (void)std::getchar(); }
+
+// Reads the next whitespace-delimited word into `word`. A word too long for
+// the buffer is swallowed whole and comes back empty, which no keyword
+// matches, so its line is skipped. False at end of file.
+bool read_header(FILE* file, char (&word)[kHeaderBufferSize]) {
+    if (std::fscanf(file, "%127s", word) != 1) return false;
+    int c = std::fgetc(file);
+    if (c == EOF || std::isspace(c)) {
+        if (c != EOF) std::ungetc(c, file);
+        return true;
+    }
+    while (c != EOF && !std::isspace(c)) c = std::fgetc(file);
+    if (c != EOF) std::ungetc(c, file);
+    word[0] = '\0';
+    return true;
+}
+
+// A 1-based index must name a declared entry; anything else rejects the file.
+bool index_ok(int index, size_t declared) {
+    return index >= 1 && size_t(index) <= declared;
+}
+
+uint32_t read_u32(const unsigned char* bytes) {
+    return uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 | uint32_t(bytes[2]) << 16 |
+           uint32_t(bytes[3]) << 24;
+}
+
+std::string read_text_file(const char* path, bool& opened) {
+    std::ifstream stream(path, std::ios::in);
+    opened = stream.is_open();
+    if (!opened) return std::string();
+    std::stringstream text;
+    text << stream.rdbuf();
+    return text.str();
+}
+
+void print_info_log(GLuint object, bool is_program) {
+    GLint length = 0;
+    if (is_program) {
+        glGetProgramiv(object, GL_INFO_LOG_LENGTH, &length);
+    } else {
+        glGetShaderiv(object, GL_INFO_LOG_LENGTH, &length);
+    }
+    if (length <= 0) return;
+    std::vector<char> log(size_t(length) + 1, '\0');
+    if (is_program) {
+        glGetProgramInfoLog(object, length, nullptr, log.data());
+    } else {
+        glGetShaderInfoLog(object, length, nullptr, log.data());
+    }
+    std::printf("%s\n", log.data());
+}
+
+void compile_shader(GLuint shader, const char* path, const std::string& source) {
+    std::printf("Compiling shader : %s\n", path);
+    const char* text = source.c_str();
+    glShaderSource(shader, 1, &text, nullptr);
+    glCompileShader(shader);
+    GLint status = GL_FALSE;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &status);
+    print_info_log(shader, false);
+}
+
+}  // namespace
+
+bool load_obj(const char* path, std::vector<glm::vec3>& positions,
+              std::vector<glm::vec2>& uvs, std::vector<glm::vec3>& normals) {
+    std::printf("Loading OBJ file %s...\n", path);
+    FILE* file = std::fopen(path, "r");
+    if (!file) {
+        std::printf("Impossible to open the file ! Are you in the right path ? See Tutorial 1 for details\n");
+        wait_for_key();
+        return false;
+    }
+    std::vector<glm::vec3> declared_positions;
+    std::vector<glm::vec2> declared_uvs;
+    std::vector<glm::vec3> declared_normals;
+    std::vector<int> position_indices, uv_indices, normal_indices;
+
+    char header[kHeaderBufferSize];
+    while (read_header(file, header)) {
+        if (std::strcmp(header, "v") == 0) {
+            glm::vec3 p(0.0f);
+            (void)std::fscanf(file, "%f %f %f\n", &p.x, &p.y, &p.z);
+            declared_positions.push_back(p);
+        } else if (std::strcmp(header, "vt") == 0) {
+            glm::vec2 uv(0.0f);
+            (void)std::fscanf(file, "%f %f\n", &uv.x, &uv.y);
+            uv.y = -uv.y;  // the textures are stored top row first
+            declared_uvs.push_back(uv);
+        } else if (std::strcmp(header, "vn") == 0) {
+            glm::vec3 n(0.0f);
+            (void)std::fscanf(file, "%f %f %f\n", &n.x, &n.y, &n.z);
+            declared_normals.push_back(n);
+        } else if (std::strcmp(header, "f") == 0) {
+            int v[3], t[3], n[3];
+            int matches = std::fscanf(file, "%d/%d/%d %d/%d/%d %d/%d/%d\n", &v[0], &t[0], &n[0],
+                                      &v[1], &t[1], &n[1], &v[2], &t[2], &n[2]);
+            if (matches != 9) {
+                std::printf("File can't be read by our simple parser :-( Try exporting with other options\n");
+                std::fclose(file);
+                return false;
+            }
+            for (int i = 0; i < 3; ++i) {
+                position_indices.push_back(v[i]);
+                uv_indices.push_back(t[i]);
+                normal_indices.push_back(n[i]);
+            }
+        } else {
+            char rest[kSkipBufferSize];
+            (void)std::fgets(rest, kSkipBufferSize, file);
+        }
+    }
+    std::fclose(file);
+
+    // Faces may name entries declared after them, so indices are checked
+    // only now, all before the caller's lists are touched.
+    for (size_t i = 0; i < position_indices.size(); ++i) {
+        if (!index_ok(position_indices[i], declared_positions.size()) ||
+            !index_ok(uv_indices[i], declared_uvs.size()) ||
+            !index_ok(normal_indices[i], declared_normals.size())) {
+            std::printf("File can't be read by our simple parser :-( Try exporting with other options\n");
+            return false;
+        }
+    }
+    for (size_t i = 0; i < position_indices.size(); ++i) {
+        positions.push_back(declared_positions[size_t(position_indices[i]) - 1]);
+        uvs.push_back(declared_uvs[size_t(uv_indices[i]) - 1]);
+        normals.push_back(declared_normals[size_t(normal_indices[i]) - 1]);
+    }
+    return true;
+}
+
+uint32_t load_shader_program(const char* vertex_path, const char* fragment_path) {
+    GLuint vertex_shader = glCreateShader(GL_VERTEX_SHADER);
+    GLuint fragment_shader = glCreateShader(GL_FRAGMENT_SHADER);
+
+    bool opened = false;
+    std::string vertex_source = read_text_file(vertex_path, opened);
+    if (!opened) {
+        std::printf("Impossible to open %s. Are you in the right directory ? Don't forget to read the FAQ !\n",
+                    vertex_path);
+        wait_for_key();
+        return 0;
+    }
+    std::string fragment_source = read_text_file(fragment_path, opened);
+
+    compile_shader(vertex_shader, vertex_path, vertex_source);
+    compile_shader(fragment_shader, fragment_path, fragment_source);
+
+    std::printf("Linking program\n");
+    GLuint program = glCreateProgram();
+    glAttachShader(program, vertex_shader);
+    glAttachShader(program, fragment_shader);
+    glLinkProgram(program);
+    GLint status = GL_FALSE;
+    glGetProgramiv(program, GL_LINK_STATUS, &status);
+    print_info_log(program, true);
+
+    glDetachShader(program, vertex_shader);
+    glDetachShader(program, fragment_shader);
+    glDeleteShader(vertex_shader);
+    glDeleteShader(fragment_shader);
+    return program;
+}
+
+std::vector<uint32_t> dds_level_sizes(uint32_t width, uint32_t height, uint32_t mip_count,
+                                      uint32_t block_size, uint64_t available) {
+    std::vector<uint32_t> sizes;
+    uint64_t offset = 0;
+    uint32_t levels = std::min(mip_count, kMaxDdsLevels);
+    for (uint32_t level = 0; level < levels; ++level) {
+        if (width == 0 && height == 0) break;
+        uint64_t size = uint64_t((width + 3) / 4) * ((height + 3) / 4) * block_size;
+        if (offset + size > available) break;
+        sizes.push_back(uint32_t(size));
+        offset += size;
+        width = std::max(width / 2, 1u);
+        height = std::max(height / 2, 1u);
+    }
+    return sizes;
+}
+
+uint32_t load_dds_texture(const char* path) {
+    FILE* file = std::fopen(path, "rb");
+    if (!file) {
+        std::printf("%s could not be opened. Are you in the right directory ? Don't forget to read the FAQ !\n",
+                    path);
+        wait_for_key();
+        return 0;
+    }
+    char magic[4] = {0, 0, 0, 0};
+    unsigned char header[kDdsHeaderSize];
+    if (std::fread(magic, 1, 4, file) != 4 || std::strncmp(magic, "DDS ", 4) != 0 ||
+        std::fread(header, 1, kDdsHeaderSize, file) != kDdsHeaderSize) {
+        std::fclose(file);
+        return 0;
+    }
+    uint32_t height = read_u32(header + 8);
+    uint32_t width = read_u32(header + 12);
+    uint32_t linear_size = read_u32(header + 16);
+    uint32_t mip_count = read_u32(header + 24);
+    uint32_t four_cc = read_u32(header + 80);
+
+    GLenum format = 0;
+    uint32_t block_size = 16;
+    if (four_cc == kFourCcDxt1) {
+        format = GL_COMPRESSED_RGBA_S3TC_DXT1_EXT;
+        block_size = 8;
+    } else if (four_cc == kFourCcDxt3) {
+        format = GL_COMPRESSED_RGBA_S3TC_DXT3_EXT;
+    } else if (four_cc == kFourCcDxt5) {
+        format = GL_COMPRESSED_RGBA_S3TC_DXT5_EXT;
+    }
+    if (format == 0 || width > kMaxDdsSide || height > kMaxDdsSide) {
+        std::fclose(file);
+        return 0;
+    }
+
+    // The header's size is only a claim: never allocate more than the file
+    // still holds, and upload only the levels that were actually read.
+    uint64_t wanted = mip_count > 1 ? uint64_t(linear_size) * 2 : linear_size;
+    long here = std::ftell(file);
+    std::fseek(file, 0, SEEK_END);
+    long end = std::ftell(file);
+    std::fseek(file, here, SEEK_SET);
+    uint64_t remaining = (here >= 0 && end > here) ? uint64_t(end - here) : 0;
+    std::vector<unsigned char> data(size_t(std::min(wanted, remaining)));
+    size_t got = data.empty() ? 0 : std::fread(data.data(), 1, data.size(), file);
+    std::fclose(file);
+
+    std::vector<uint32_t> sizes = dds_level_sizes(width, height, mip_count, block_size, got);
+    bool top_level_wanted = !dds_level_sizes(width, height, std::min(mip_count, 1u), block_size,
+                                             UINT64_MAX).empty();
+    if (sizes.empty() && top_level_wanted) return 0;
+
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    size_t offset = 0;
+    for (size_t level = 0; level < sizes.size(); ++level) {
+        glCompressedTexImage2D(GL_TEXTURE_2D, GLint(level), format, GLsizei(width),
+                               GLsizei(height), 0, GLsizei(sizes[level]), data.data() + offset);
+        offset += sizes[level];
+        width = std::max(width / 2, 1u);
+        height = std::max(height / 2, 1u);
+    }
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    glGenerateMipmap(GL_TEXTURE_2D);
+    return texture;
+}

@@ -1,0 +1,16 @@
+#pragma once
+// GLFW key codes of the fixed (not rebindable) keys.
+#include <cstdint>
+
+constexpr int32_t kKeyB = 66;
+constexpr int32_t kKeyG = 71;
+constexpr int32_t kKeyEscape = 256;
+constexpr int32_t kKeyEnter = 257;
+constexpr int32_t kKeyRight = 262;
+constexpr int32_t kKeyLeft = 263;
+constexpr int32_t kKeyDown = 264;
+constexpr int32_t kKeyUp = 265;
+constexpr int32_t kKeyF8 = 297;
+constexpr int32_t kKeyF10 = 299;
+constexpr int32_t kKeyF11 = 300;
+constexpr int32_t kKeyRightShift = 344;

@@ -1,1 +1,2 @@
 # Test programs for actors.
+swarmfall_test(test_collision test_collision.cpp)

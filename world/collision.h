@@ -5,6 +5,7 @@
 #include <vector>
 
 struct Actor;
+struct CityGrid;
 struct Player;
 struct Hostage;
 struct Ant;
@@ -16,6 +17,11 @@ enum Occupant : int32_t {
     OccupantAnt = 3,
     OccupantNone = 4,
 };
+
+// An actor stands in layers 1..9: layer 0 is the ground itself and nothing
+// lies above layer 9.
+constexpr int32_t kLowestActorLayer = 1;
+constexpr int32_t kHighestActorLayer = 9;
 
 // The actors of one world, as round set-up left them. It owns nothing.
 // Each world (the game's, or one built by a test) has its own registry.
@@ -31,9 +37,18 @@ struct CellXY {
     int32_t y = 0;
 };
 
+// The code of a grid cell. Layers below the grid read as ground and layers
+// above it as air, so a probe at the top or bottom layer never reads outside.
+int32_t cell_code(const CityGrid& city, int x, int y, int z);
+
 CellXY front_cell(const Actor& actor);
 Occupant occupant_at(const ActorRegistry& world, int x, int y, int z);
 bool probe_forward(const ActorRegistry& world, Actor& actor);
 void paralyse_ants_at(const ActorRegistry& world, int x, int y, int z);
 // Ground or a block directly below (x, y, z).
 bool is_supported(const Actor& actor);
+
+// One layer up or down, with the matching lift step. Both refuse to leave
+// the standing layers and answer whether the actor moved.
+bool rise_one_layer(Actor& actor);
+bool sink_one_layer(Actor& actor);

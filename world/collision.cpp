@@ -1,0 +1,103 @@
+#include "world/collision.h"
+
+#include "actors/ant.h"
+#include "actors/grenade.h"
+#include "actors/hostage.h"
+#include "actors/player.h"
+#include "world/city_grid.h"
+
+namespace {
+bool in_cell(const Actor& actor, int x, int y, int z) {
+    return actor.cell_x == x && actor.cell_y == y && actor.cell_z == z;
+}
+
+// Wraps a coordinate onto the city's 148 columns or rows; the remainder of
+// C++ takes the dividend's sign, hence the extra turn.
+int32_t wrap(int32_t v) { return (kCityRows + (v % kCityRows)) % kCityRows; }
+
+// Ants knocked out by a grenade lie flat and leave their cell free.
+bool ant_occupies(const Ant& ant) { return ant.state != AntBlasted && ant.state != AntDestroyed; }
+
+// Already out of play ants are not stomped again.
+bool ant_can_be_stomped(const Ant& ant) {
+    return ant.state != AntStomped && ant.state != AntBlasted && ant.state != AntDestroyed &&
+           ant.state != AntParalysed;
+}
+}  // namespace
+
+int32_t cell_code(const CityGrid& city, int x, int y, int z) {
+    if (z < 0) return CellGround;
+    if (z >= kCityLayers) return CellEmpty;
+    return cell_at(city, x, y, z);
+}
+
+CellXY front_cell(const Actor& actor) {
+    CellXY cell{actor.cell_x, actor.cell_y};
+    switch (actor.facing) {
+    case 0: cell.y = wrap(actor.cell_y - 1); break;
+    case 1: cell.x = wrap(actor.cell_x - 1); break;
+    case 2: cell.y = wrap(actor.cell_y + 1); break;
+    case 3: cell.x = wrap(actor.cell_x + 1); break;
+    default: break;
+    }
+    return cell;
+}
+
+Occupant occupant_at(const ActorRegistry& world, int x, int y, int z) {
+    if (world.player && in_cell(*world.player, x, y, z)) return OccupantPlayer;
+    if (world.hostage && in_cell(*world.hostage, x, y, z)) return OccupantHostage;
+    if (world.player && world.player->grenade) {
+        const Grenade& grenade = *world.player->grenade;
+        if (grenade.phase != GrenadeHeld && in_cell(grenade, x, y, z)) return OccupantGrenade;
+    }
+    if (world.ants) {
+        for (int32_t i = 0; i < world.ant_count; ++i) {
+            const Ant& ant = world.ants->at(size_t(i));
+            if (ant_occupies(ant) && in_cell(ant, x, y, z)) return OccupantAnt;
+        }
+    }
+    return OccupantNone;
+}
+
+// Answers whether the cell ahead may be entered and sets the slide step
+// toward it. Across the wrap seam the step keeps the sign of the raw
+// difference, so that one slide is drawn the wrong way round.
+bool probe_forward(const ActorRegistry& world, Actor& actor) {
+    actor.step_x = 0.0f;
+    actor.step_y = 0.0f;
+    CellXY ahead = front_cell(actor);
+    int z = actor.cell_z;
+    if (actor.city && cell_code(*actor.city, ahead.x, ahead.y, z) == CellBlock) return false;
+    Occupant who = occupant_at(world, ahead.x, ahead.y, z);
+    if (who != OccupantGrenade && who != OccupantNone) return false;
+    if (ahead.y != actor.cell_y) actor.step_y = ahead.y < actor.cell_y ? -1.0f : 1.0f;
+    if (ahead.x != actor.cell_x) actor.step_x = ahead.x < actor.cell_x ? -1.0f : 1.0f;
+    return true;
+}
+
+void paralyse_ants_at(const ActorRegistry& world, int x, int y, int z) {
+    if (!world.ants) return;
+    for (int32_t i = 0; i < world.ant_count; ++i) {
+        Ant& ant = world.ants->at(size_t(i));
+        if (in_cell(ant, x, y, z) && ant_can_be_stomped(ant)) ant.state = AntStomped;
+    }
+}
+
+bool is_supported(const Actor& actor) {
+    if (!actor.city) return true;
+    return cell_code(*actor.city, actor.cell_x, actor.cell_y, actor.cell_z - 1) != CellEmpty;
+}
+
+bool rise_one_layer(Actor& actor) {
+    actor.step_z = 1.0f;
+    if (actor.cell_z >= kHighestActorLayer) return false;
+    actor.cell_z += 1;
+    return true;
+}
+
+bool sink_one_layer(Actor& actor) {
+    actor.step_z = -1.0f;
+    if (actor.cell_z <= kLowestActorLayer) return false;
+    actor.cell_z -= 1;
+    return true;
+}

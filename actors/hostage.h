@@ -1,5 +1,10 @@
 #pragma once
+#include <glm/vec3.hpp>
+#include <vector>
+
 #include "actors/actor.h"
+
+struct ActorRegistry;
 
 enum HostageState : int32_t {
     HostageWalk = 0,
@@ -14,6 +19,10 @@ enum HostageState : int32_t {
 };
 
 constexpr int32_t kHostageStartHealth = 20;
+constexpr int32_t kHostageNearest = 2;    // closer than this it waits
+constexpr int32_t kHostageFarthest = 7;   // farther than this it waits too
+constexpr int32_t kHostageStunPasses = 20;
+constexpr int32_t kHostageStunningFall = 3;  // more passes over nothing stun
 
 struct Hostage : Actor {
     int32_t state = 0;
@@ -26,4 +35,13 @@ struct Hostage : Actor {
     int32_t climbing = 0;
 
     Hostage();
+
+    // One decision pass: finish the walk, rise, fall, stun, turn or hop in
+    // progress, then follow the player where that is the next thing to do.
+    void decision_update(ActorRegistry& world);
+    // Waits, turns toward the player, walks or climbs one block.
+    void decide(ActorRegistry& world);
 };
+
+// The captive's possible cells, in table order, built once.
+const std::vector<glm::vec3>& hostage_spots();

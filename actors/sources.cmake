@@ -2,3 +2,17 @@
 target_sources(swarmfall_core PRIVATE
   actors/actor.cpp
   actors/actor_variants.cpp)
+
+# Hostage, ants, their random sources and round set-up.
+target_sources(swarmfall_core PRIVATE
+  actors/hostage.cpp
+  actors/ant.cpp
+  actors/ant_moves.cpp
+  actors/ant_pass.cpp
+  actors/scent_map.cpp
+  actors/random_source.cpp
+  actors/round_setup.cpp)
+# The player and the grenade.
+target_sources(swarmfall_core PRIVATE
+  actors/player.cpp
+  actors/grenade.cpp)

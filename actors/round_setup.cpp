@@ -1,0 +1,114 @@
+#include "actors/round_setup.h"
+
+#include <algorithm>
+
+#include "actors/grenade.h"
+#include "actors/hostage.h"
+#include "actors/player.h"
+#include "actors/random_source.h"
+#include "world/city_grid.h"
+#include "world/collision.h"
+#include "world/level_landmarks.h"
+
+namespace {
+constexpr int kFreeCellSpan = 128;  // 10 .. 137: the inside of the wall and the ring
+constexpr int kFreeCellFirst = 10;
+
+void place(Actor& actor, const CityGrid& city, const CellCoord& cell) {
+    actor.city = &city;
+    actor.cell_x = cell.x;
+    actor.cell_y = cell.y;
+    actor.cell_z = cell.z;
+    actor.facing = 0;
+    actor.facing_angle = 0.0f;
+}
+
+CellCoord cell_of(const glm::vec3& v) { return {int32_t(v.x), int32_t(v.y), int32_t(v.z)}; }
+}  // namespace
+
+void make_first_ants(std::vector<Ant>& ants, std::vector<glm::vec3>& ant_starts,
+                     int32_t& ant_count) {
+    ants.clear();
+    ants.reserve(kMaxAnts);
+    ants.resize(kAntStartCount);
+    ant_starts.clear();
+    ant_starts.reserve(kMaxAnts);
+    for (const CellCoord& c : kAntStartCells) ant_starts.emplace_back(float(c.x), float(c.y), float(c.z));
+    ant_count = kAntStartCount;
+}
+
+glm::vec3 random_free_cell(const CityGrid& city, const ActorRegistry& world) {
+    for (;;) {
+        const int x = platform_rand() % kFreeCellSpan + kFreeCellFirst;
+        const int y = platform_rand() % kFreeCellSpan + kFreeCellFirst;
+        if (cell_at(city, x, y, 1) != CellBlock && occupant_at(world, x, y, 1) == OccupantNone)
+            return {float(x), float(y), 1.0f};
+    }
+}
+
+// The order matters: new ant cells are drawn with the player and the captive
+// already in their new places and the old pack where the last round left it.
+void setup_round(CityGrid& city, Grenade& grenade, Player& player, Hostage& hostage,
+                 std::vector<Ant>& ants, std::vector<glm::vec3>& ant_starts,
+                 int32_t& ant_count, bool /*player_is_girl*/, int32_t round_index,
+                 bool& hero_message_pending, ActorRegistry& world) {
+    hero_message_pending = true;
+    const glm::vec3 spot = hostage_spots()[size_t(platform_rand() % kHostageSpotCount)];
+
+    place(grenade, city, kGrenadeRestCell);
+    grenade.phase = GrenadeHeld;
+    grenade.flight_steps = 0;
+
+    player.health = kPlayerStartHealth;
+    player.ammo = kPlayerStartAmmo;
+    world.player = &player;
+    place(player, city, kPlayerStartCell);
+    player.state = PlayerReady;
+    player.clear_requests();
+
+    hostage.health = kHostageStartHealth;
+    world.hostage = &hostage;
+    place(hostage, city, cell_of(spot));
+    hostage.climb_request = 0;
+    hostage.fall_steps = 0;
+    hostage.stun_steps = 0;
+    hostage.climbing = 0;
+    hostage.state = HostageCaptive;
+
+    // Keep the room for the largest pack so no ant moves in memory.
+    ants.reserve(kMaxAnts);
+    ant_starts.reserve(kMaxAnts);
+    const int64_t wanted = int64_t(kAntsPerRound) * (int64_t(round_index) + 1);
+    if (int64_t(ants.size()) > wanted || int64_t(ant_count) > wanted) {
+        const size_t keep = size_t(std::min<int64_t>(wanted, int64_t(ants.size())));
+        ants.resize(keep);
+        ant_starts.resize(std::min(keep, ant_starts.size()));
+        ant_count = int32_t(keep);
+    }
+    // The draws below must only see ants that are really in the list.
+    world.ants = &ants;
+    world.ant_count = std::min(world.ant_count, int32_t(ants.size()));
+
+    while (int64_t(ants.size()) != wanted && ants.size() < size_t(kMaxAnts)) {
+        ants.push_back(Ant());  // a copy of a fresh ant: it gets its own sound
+        ++ant_count;
+        ant_starts.push_back(random_free_cell(city, world));
+    }
+    while (ant_starts.size() < ants.size()) ant_starts.push_back(random_free_cell(city, world));
+    ant_count = int32_t(ants.size());
+
+    for (size_t i = 0; i < ants.size(); ++i) {
+        Ant& ant = ants[i];
+        ant.quarry = &player;
+        const glm::vec3& start = ant_starts[i];
+        place(ant, city, {int32_t(start.x), int32_t(start.y), 1});
+        ant.state = AntWalk;
+        ant.visible = true;
+    }
+
+    player.grenade = &grenade;
+    world.ants = &ants;
+    world.player = &player;
+    world.hostage = &hostage;
+    world.ant_count = ant_count;
+}

@@ -1,6 +1,8 @@
 #pragma once
 #include "actors/actor.h"
 
+struct ActorRegistry;
+
 enum GrenadePhase : int32_t {
     GrenadeExploding = 0,
     GrenadeHeld = 1,
@@ -10,6 +12,8 @@ enum GrenadePhase : int32_t {
 };
 
 constexpr int32_t kDefaultBlastRadius = 2;
+// A throw of range r (0..3) flies 2 * (r + 1) passes.
+constexpr int32_t kFlightStepsPerRange = 2;
 
 struct Grenade : Actor {
     int32_t flight_steps = 0;
@@ -17,4 +21,8 @@ struct Grenade : Actor {
     int32_t blast_radius = kDefaultBlastRadius;
 
     Grenade();
+
+    // Once per decision pass, right after the player: flies, climbs, drops
+    // or explodes.
+    void decision_update(ActorRegistry& world);
 };

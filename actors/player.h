@@ -1,6 +1,7 @@
 #pragma once
 #include "actors/actor.h"
 
+struct ActorRegistry;
 struct Grenade;
 
 enum PlayerState : int32_t {
@@ -17,6 +18,12 @@ enum PlayerState : int32_t {
 
 constexpr int32_t kPlayerStartHealth = 20;
 constexpr int32_t kPlayerStartAmmo = 20;
+// A fall that passed over nothing more often than this stuns on landing.
+constexpr int32_t kPlayerStunFallSteps = 3;
+// Decision passes a stunned player stays idle.
+constexpr int32_t kPlayerStunPasses = 20;
+// The hostage is freed within this many cells in both column and row.
+constexpr int32_t kHostageFreeDistance = 2;
 
 struct Player : Actor {
     int32_t state = 0;
@@ -38,4 +45,10 @@ struct Player : Actor {
 
     Player();
     void clear_requests() { want_forward = want_jump = want_throw = want_turn = false; }
+
+    // Once per decision pass, first among the actors: carries out the move
+    // chosen at the previous pass and usually chooses the next one.
+    void decision_update(ActorRegistry& world);
+    // Chooses the next action from the support below and the requests.
+    void decide(ActorRegistry& world);
 };

@@ -1,0 +1,61 @@
+#pragma once
+// The twelve bindable actions, their key table and the keyboard sampling
+// that play and the menus share. Every read goes through key_pressed, so
+// sticky latches are consumed exactly where a read happens.
+#include <cstdint>
+#include <map>
+
+struct Player;
+
+enum BindableAction : int32_t {
+    ActionForward = 0,
+    ActionRight = 1,
+    ActionLeft = 2,
+    ActionJump = 3,
+    ActionCam0 = 4,
+    ActionCam1 = 5,
+    ActionCam2 = 6,
+    ActionCam3 = 7,
+    ActionGra0 = 8,
+    ActionGra1 = 9,
+    ActionGra2 = 10,
+    ActionGra3 = 11,
+};
+constexpr int32_t kBindableActionCount = 12;
+
+// Default keys, GLFW codes, in action order.
+constexpr int32_t kKeyW = 87;
+constexpr int32_t kKeyD = 68;
+constexpr int32_t kKeyA = 65;
+constexpr int32_t kKeyS = 83;
+constexpr int32_t kKeyKeypad2 = 322;
+constexpr int32_t kKeyKeypad4 = 324;
+constexpr int32_t kKeyKeypad6 = 326;
+constexpr int32_t kKeyKeypad8 = 328;
+constexpr int32_t kKeyH = 72;
+constexpr int32_t kKeyJ = 74;
+constexpr int32_t kKeyK = 75;
+constexpr int32_t kKeyL = 76;
+constexpr int32_t kDefaultKeys[kBindableActionCount] = {
+    kKeyW, kKeyD, kKeyA, kKeyS, kKeyKeypad2, kKeyKeypad4,
+    kKeyKeypad6, kKeyKeypad8, kKeyH, kKeyJ, kKeyK, kKeyL,
+};
+
+// Action number -> key code. Reading a missing action inserts key 0.
+using KeyBindings = std::map<int32_t, int32_t>;
+extern KeyBindings key_bindings;
+
+// Sets the twelve actions to their default keys (other entries stay).
+void reset_default_bindings();
+// Turns the bound keys that read pressed into the player's requests and
+// the camera switches. Once per decision pass of play.
+void poll_bound_actions(Player& player, bool& free_camera, bool& orthographic);
+// Reads every key code once, emptying all latches.
+void flush_keys();
+// True at the first key code that reads pressed; codes above it are not
+// read, so their latches survive.
+bool any_key_pressed();
+// One look at the keyboard while the controls menu waits for a key for
+// `action`. Answers true when the wait is over: the highest pressed key was
+// bound (swapping with the action that held it) or Escape cancelled.
+bool capture_rebinding(int32_t action);

@@ -4,3 +4,11 @@ target_sources(swarmfall_core PRIVATE
 # Key bindings and keyboard sampling.
 target_sources(swarmfall_core PRIVATE
   app/key_bindings.cpp)
+# Start-up, the main loop, its states and the round rules.
+target_sources(swarmfall_core PRIVATE
+  app/game_session.cpp
+  app/game_loop.cpp
+  app/play_state.cpp
+  app/menu_states.cpp
+  app/round_rules.cpp
+  app/loop_clock.cpp)

@@ -1,1 +1,7 @@
 # Sources of the game library in ui/.
+target_sources(swarmfall_core PRIVATE
+  ui/menus.cpp
+  ui/key_names.cpp)
+target_sources(swarmfall_core PRIVATE
+  ui/screen_images.cpp
+  ui/menu_drawing.cpp)

@@ -1,0 +1,32 @@
+#pragma once
+// The main loop's logic: per pass, the frame-time line and the logic of the
+// current game state; the play state's tick, countdown and decision pass.
+#include <iosfwd>
+
+struct GameSession;
+
+// Timed waits of the states that wait (seconds).
+constexpr double kIntroWait = 3.0;
+constexpr double kStoryWait = 2.0;
+constexpr double kMessageWait = 3.0;
+constexpr double kScreenWait = 3.0;
+
+// Steps 2 to 5 of a loop pass: read the time, report the frame time, stop
+// when the window was asked to close (returns false), run the state logic.
+bool run_logic_pass(GameSession& session, std::ostream& out);
+
+// The logic of the play state for one frame (tick, countdown, camera,
+// animation, decision pass, round rules).
+void playing_logic(GameSession& session, double now, std::ostream& out);
+
+// Every 40th tick: Escape, the debugging keys, the binding poll and the
+// actors' decisions.
+void decision_pass(GameSession& session, std::ostream& out);
+
+// Menus behind the 0.8 s gate.
+void options_menu_logic(GameSession& session, double now);
+void controls_menu_logic(GameSession& session, double now);
+
+// Round set-up as the state machine calls it (character chosen, after a
+// rescue's score screen, after a death).
+void start_round(GameSession& session);

@@ -1,0 +1,26 @@
+#include "app/game_session.h"
+
+#include "actors/round_setup.h"
+#include "app/game_loop.h"
+#include "app/key_bindings.h"
+
+namespace {
+constexpr float kScreenWidth = 1024.0f;
+constexpr float kScreenHeight = 768.0f;
+}  // namespace
+
+void GameSession::init_world() {
+    city.init();
+    player_is_girl = true;
+    round_index = 0;
+    rebinding = false;
+    immobilised_ants = 0;
+    make_first_ants(ants, ant_starts, ant_count);
+    reset_default_bindings();
+    screens.init_menus(font, kScreenWidth, kScreenHeight);
+}
+
+void start_round(GameSession& s) {
+    setup_round(s.city, s.grenade, s.player, s.hostage, s.ants, s.ant_starts, s.ant_count,
+                s.player_is_girl, s.round_index, s.hero_message_pending, s.world);
+}

@@ -1,0 +1,60 @@
+#pragma once
+// Every object and counter the game owns for the whole run. Built once by
+// the entry point; the other modules get references into it.
+#include <SFML/Audio/Music.hpp>
+#include <SFML/Graphics/Font.hpp>
+#include <cstdint>
+#include <glm/vec3.hpp>
+#include <vector>
+
+#include "actors/ant.h"
+#include "actors/grenade.h"
+#include "actors/hostage.h"
+#include "actors/player.h"
+#include "app/loop_clock.h"
+#include "ui/screen_resources.h"
+#include "world/city_grid.h"
+#include "world/collision.h"
+#include "world/level_landmarks.h"
+
+constexpr int32_t kRoundTime = 999;
+constexpr float kMusicVolume = 20.0f;
+constexpr const char* kMusicPath = "sounds/music.wav";
+
+enum DeathCause : int32_t { DeathNone = 0, DeathPlayer = 1, DeathHostage = 2, DeathOther = 3 };
+
+enum CheatCode : int32_t { CheatNone = 0, CheatWin = 1, CheatTimeOut = 2, CheatDie = 3 };
+
+struct GameSession {
+    int32_t ant_count = kAntStartCount;
+    CityGrid city;
+    Grenade grenade;
+    Player player;
+    Hostage hostage;
+    bool player_is_girl = true;
+    int32_t round_index = 0;
+    bool rebinding = false;
+    int32_t rebinding_action = 0;
+    int32_t immobilised_ants = 0;
+    std::vector<Ant> ants;
+    std::vector<glm::vec3> ant_starts;
+    ActorRegistry world;
+    int32_t time_left = kRoundTime;
+    bool hero_message_pending = true;
+    LoopClock clock;
+    sf::Music music;
+    int32_t bitten_timer = 0;
+    int32_t hostage_bitten_timer = 0;
+    int32_t paralysed_timer = 0;
+    int32_t score = 0;
+    int32_t rescued_count = 0;
+    int32_t death_cause = DeathNone;
+    int32_t cheat_code = CheatNone;
+    sf::Font font;  // never loaded: only the menu labels' font reference
+    ScreenResources screens;
+
+    // Builds the world without any window: city, actors, ants and their
+    // start cells, the default bindings and the menu data. The game adds
+    // the window, the renderer and the music on top (see startup).
+    void init_world();
+};

@@ -1,0 +1,55 @@
+#include "app/loop_clock.h"
+
+#include <ostream>
+
+namespace {
+constexpr double kReportInterval = 1.0;
+constexpr double kMillisecondsPerSecond = 1000.0;
+constexpr double kCountdownUnit = 1.0;
+}  // namespace
+
+void report_frame_time(LoopClock& clock, double now, std::ostream& out) {
+    ++clock.frame_count;
+    if (now - clock.frame_time_base >= kReportInterval) {
+        out << kMillisecondsPerSecond / clock.frame_count << " ms/frame" << std::endl;
+        clock.frame_count = 0;
+        clock.frame_time_base += kReportInterval;
+    }
+}
+
+bool timed_wait(LoopClock& clock, double now, double seconds) {
+    if (!clock.waiting) {
+        clock.wait_deadline = now + seconds;
+        clock.waiting = true;
+        return false;
+    }
+    if (now - clock.wait_deadline >= 0.0) {
+        clock.waiting = false;
+        return true;
+    }
+    return false;
+}
+
+bool menu_gate_open(LoopClock& clock, double now) {
+    if (now - clock.tick_base >= kMenuGateSeconds) {
+        clock.tick_base += kMenuGateSeconds;
+        return true;
+    }
+    return false;
+}
+
+bool play_frame_time(LoopClock& clock, double now) {
+    if (clock.resync_clock) clock.tick_base = now;
+    clock.resync_clock = false;
+    if (now >= clock.tick_base + kTickSeconds) {
+        clock.tick_base += kTickSeconds;
+        clock.second_accumulator += kTickSeconds;
+        clock.tick_accumulator += 1.0;
+    }
+    clock.animation_frame = (clock.animation_frame + 1) % kAnimationFrames;
+    if (clock.second_accumulator >= kCountdownUnit) {
+        clock.second_accumulator = 0.0;
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,42 @@
+#pragma once
+// Time keeping of the main loop: the once-a-second frame-time line, the
+// fixed simulation tick, the countdown unit, timed waits and the menu gate.
+#include <cstdint>
+#include <iosfwd>
+
+// The tick is the single-precision 0.01 widened to double; this exact value
+// is accumulated, which is why a countdown unit takes 101 ticks, not 100.
+constexpr double kTickSeconds = double(0.01f);
+constexpr double kTicksPerDecision = 40.0;
+constexpr double kMenuGateSeconds = 0.8;
+constexpr int32_t kAnimationFrames = 10;
+
+struct LoopClock {
+    int32_t frame_count = 0;
+    double frame_time_base = 0.0;
+    double tick_base = 0.0;
+    double second_accumulator = 0.0;
+    double tick_accumulator = 0.0;
+    double pass_accumulator = 0.0;
+    int32_t animation_frame = 0;
+    bool waiting = false;
+    double wait_deadline = 0.0;
+    bool resync_clock = true;
+};
+
+// Counts a frame and writes "<ms> ms/frame" once per second of wall time.
+// The base moves by whole seconds, so after a stall it catches up one line
+// per frame.
+void report_frame_time(LoopClock& clock, double now, std::ostream& out);
+
+// Arms the wait on the first call, then answers true once `seconds` have
+// passed (and disarms it).
+bool timed_wait(LoopClock& clock, double now, double seconds);
+
+// True at most once per 0.8 s; the base steps by 0.8 so a lagging base
+// opens on consecutive frames until it has caught up.
+bool menu_gate_open(LoopClock& clock, double now);
+
+// The time keeping of a play frame: resync, at most one tick, the animation
+// frame and the countdown unit. Returns true when a countdown unit ended.
+bool play_frame_time(LoopClock& clock, double now);

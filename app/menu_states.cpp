@@ -1,0 +1,81 @@
+#include "app/game_loop.h"
+#include "app/game_session.h"
+#include "app/game_state.h"
+#include "app/key_bindings.h"
+#include "app/key_codes.h"
+#include "app/platform.h"
+
+namespace {
+
+// RETURN in the options menu: the pending settings take effect.
+void apply_settings(GameSession& s) {
+    s.music.setVolume(float(s.screens.volume_setting));
+    for (int32_t i = 0; i < s.ant_count; ++i) s.ants[i].bite_damage = s.screens.damage_setting;
+    s.grenade.blast_radius = s.screens.radius_setting;
+}
+
+void handle_options_key(GameSession& s) {
+    ScreenResources& screens = s.screens;
+    if (key_pressed(kKeyUp)) {
+        options_cursor_up(screens);
+    } else if (key_pressed(kKeyDown)) {
+        options_cursor_down(screens);
+    } else if (key_pressed(kKeyLeft)) {
+        options_value_down(screens);
+    } else if (key_pressed(kKeyRight)) {
+        options_value_up(screens);
+    } else if (key_pressed(kKeyEnter)) {
+        switch (options_select(screens)) {
+        case OptionsControl:
+            game_state = ControlsMenu;
+            break;
+        case OptionsReturn:
+            apply_settings(s);
+            game_state = Playing;
+            break;
+        case OptionsExit:
+            request_window_close();
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void handle_controls_key(GameSession& s) {
+    ScreenResources& screens = s.screens;
+    if (s.rebinding) {
+        if (capture_rebinding(s.rebinding_action)) s.rebinding = false;
+        return;
+    }
+    if (key_pressed(kKeyUp)) {
+        controls_cursor_up(screens);
+    } else if (key_pressed(kKeyDown)) {
+        controls_cursor_down(screens);
+    } else if (key_pressed(kKeyEnter)) {
+        if (screens.controls_cursor == kControlsReset) {
+            reset_default_bindings();
+            set_controls_cursor(screens, kControlsReset);
+        } else if (screens.controls_cursor == kControlsReturn) {
+            set_controls_cursor(screens, 0);
+            game_state = OptionsMenu;
+        } else {
+            s.rebinding = true;
+            s.rebinding_action = screens.controls_cursor;
+        }
+    }
+}
+
+}  // namespace
+
+void options_menu_logic(GameSession& s, double now) {
+    if (!menu_gate_open(s.clock, now)) return;
+    handle_options_key(s);
+    flush_keys();
+}
+
+void controls_menu_logic(GameSession& s, double now) {
+    if (!menu_gate_open(s.clock, now)) return;
+    handle_controls_key(s);
+    flush_keys();
+}

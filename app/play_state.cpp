@@ -1,0 +1,46 @@
+#include <ostream>
+
+#include "app/game_loop.h"
+#include "app/game_session.h"
+#include "app/game_state.h"
+#include "app/key_bindings.h"
+#include "app/key_codes.h"
+#include "app/platform.h"
+#include "app/round_rules.h"
+#include "render/camera.h"
+
+void playing_logic(GameSession& s, double now, std::ostream& out) {
+    LoopClock& clock = s.clock;
+    if (play_frame_time(clock, now)) count_down(s);
+    update_camera(s.player);
+
+    if (clock.tick_accumulator >= 1.0) {
+        clock.tick_accumulator = 0.0;
+        clock.pass_accumulator += 1.0;
+        advance_motion(s.player);
+        advance_motion(s.grenade);
+        advance_motion(s.hostage);
+        for (Ant& ant : s.ants) advance_motion(ant);
+    }
+
+    s.cheat_code = CheatNone;
+    if (clock.pass_accumulator >= kTicksPerDecision) decision_pass(s, out);
+    apply_round_rules(s);
+}
+
+void decision_pass(GameSession& s, std::ostream& out) {
+    s.clock.pass_accumulator = 0.0;
+    if (key_pressed(kKeyEscape)) {
+        game_state = OptionsMenu;
+        s.clock.resync_clock = true;
+    }
+    read_cheat_keys(s, out);
+    poll_bound_actions(s.player, free_camera, orthographic);
+    flush_keys();
+
+    s.player.decision_update(s.world);
+    s.grenade.decision_update(s.world);
+    s.hostage.decision_update(s.world);
+    for (int32_t i = 0; i < s.ant_count; ++i) s.ants[i].decision_update(s.world);
+    if (!s.ants.empty()) s.ants.front().decay_scent();
+}

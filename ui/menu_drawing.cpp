@@ -1,0 +1,45 @@
+#include <ostream>
+
+#include "render/text_overlay.h"
+#include "ui/screens.h"
+
+namespace {
+constexpr int32_t kActionCount = 12;
+const sf::Color kRebindColour{192, 0, 0, 255};
+
+void print_label(const MenuLabel& label, const std::string& text, const sf::Color& colour) {
+    print_text(text.c_str(), int32_t(label.x), int32_t(label.y), int32_t(label.character_size),
+               float(colour.r), float(colour.g), float(colour.b));
+}
+}  // namespace
+
+void draw_options_menu(const ScreenResources& s, std::ostream& out) {
+    for (int32_t item = 0; item < kOptionsItemCount; ++item) {
+        const MenuLabel& label = s.options_labels[item];
+        print_label(label, options_line(s, item), label.fill);
+    }
+    out << s.options_cursor_label.x << std::endl;
+    print_label(s.options_cursor_label, s.options_cursor_label.text, s.options_cursor_label.fill);
+    draw_full_screen_image(s, s.background_texture);
+}
+
+void draw_controls_menu(ScreenResources& s, std::map<int32_t, int32_t> bindings, bool rebinding) {
+    for (int32_t item = 0; item < kActionCount; ++item) {
+        MenuLabel& label = s.key_label;
+        label.text = controls_line(item, bindings[item]);
+        label.x = float(s.menu_left);
+        label.y = float((item + 2) * (s.character_size + 1) + 65);
+        const bool waiting = rebinding && s.controls_cursor == item;
+        print_label(label, label.text, waiting ? kRebindColour : label.fill);
+    }
+    const MenuLabel& first = s.options_labels[0];
+    for (int32_t item : {kControlsReset, kControlsReturn}) {
+        MenuLabel row = first;
+        row.y = float((item + 2) * (s.character_size + 1) + 65);
+        print_label(row, controls_line(item, 0), first.fill);
+    }
+    MenuLabel cursor = s.controls_cursor_label;
+    cursor.character_size = first.character_size;
+    print_label(cursor, cursor.text, first.fill);
+    draw_full_screen_image(s, s.background_texture);
+}

@@ -1,0 +1,141 @@
+#include <string>
+
+#include "ui/screen_resources.h"
+
+namespace {
+constexpr int32_t kMenuTop = 65;
+constexpr int32_t kVolumeStep = 10;
+constexpr int32_t kVolumeSpan = 110;  // 0..100 in steps of 10
+constexpr int32_t kDamageSpan = 21;   // 0..20
+constexpr int32_t kRadiusSpan = 4;    // 0..3
+
+// Remainder that never goes negative (wrapping menu values and cursors).
+int32_t wrap(int32_t value, int32_t span) { return ((value % span) + span) % span; }
+
+float options_row_y(const ScreenResources& s, int32_t item) {
+    return float(2 * s.character_size * (item + 1) + kMenuTop);
+}
+
+float controls_row_y(const ScreenResources& s, int32_t item) {
+    return float((item + 2) * (s.character_size + 1) + kMenuTop);
+}
+
+MenuLabel menu_label(const ScreenResources& s, std::string text, float x, float y) {
+    return MenuLabel{s.font, std::move(text), x, y, uint32_t(s.character_size), kMenuColour};
+}
+
+// Label texts are padded to a fixed width so every value starts in one column.
+std::string padded(const char* word, size_t width) {
+    std::string text = std::string("  ") + word;
+    text.resize(width, ' ');
+    return text;
+}
+
+const char* const kOptionsWords[kOptionsItemCount] = {"VOLUMEN", "DAMAGE",  "RADIUS", "FULLSCREEN",
+                                                      "CONTROL", "RETURN", "EXIT"};
+constexpr size_t kOptionsLabelWidth = 23;
+constexpr size_t kOptionsLineWidth = 20;
+constexpr size_t kControlsPrefixWidth = 18;
+const char* const kActionWords[12] = {"FORWARD", "RIGHT", "LEFT", "JUMP", "CAM0", "CAM1",
+                                      "CAM2",    "CAM3",  "GRA0", "GRA1", "GRA2", "GRA3"};
+
+std::string option_value(const ScreenResources& s, int32_t item) {
+    switch (item) {
+    case OptionsVolume: return std::to_string(s.volume_setting);
+    case OptionsDamage: return std::to_string(s.damage_setting);
+    case OptionsRadius: return std::to_string(s.radius_setting);
+    case OptionsFullscreen: return s.fullscreen_setting ? "ON" : "OFF";
+    default: return "";
+    }
+}
+
+std::string option_text(const ScreenResources& s, int32_t item, size_t width) {
+    if (item >= OptionsControl) return std::string("  ") + kOptionsWords[item];
+    return padded(kOptionsWords[item], width) + option_value(s, item);
+}
+}  // namespace
+
+void ScreenResources::init_menus(const sf::Font& menu_font, float width, float height) {
+    font = &menu_font;
+    character_size = 16;
+    menu_left = 130;
+    screen_width = width;
+    screen_height = height;
+    shown_rescued = shown_time = shown_score = 0;
+    frame_counter = intro_index = prompt_index = 0;
+    volume_setting = 20;
+    damage_setting = 1;
+    radius_setting = 2;
+    fullscreen_setting = false;
+    for (int32_t k = 0; k < kOptionsItemCount; ++k) {
+        options_labels[k] = menu_label(*this, option_text(*this, k, kOptionsLabelWidth),
+                                       float(menu_left), options_row_y(*this, k));
+    }
+    const float cursor_x = float(menu_left - character_size);
+    options_cursor_label = menu_label(*this, "O", cursor_x, options_row_y(*this, 0));
+    key_label = menu_label(*this, "", 0.0f, 0.0f);
+    controls_cursor_label = menu_label(*this, "O", cursor_x, controls_row_y(*this, 0));
+    options_cursor = 0;
+    controls_cursor = 0;
+    player_is_girl = true;
+}
+
+void options_cursor_down(ScreenResources& s) {
+    s.options_cursor = wrap(s.options_cursor + 1, kOptionsItemCount);
+    s.options_cursor_label.y = options_row_y(s, s.options_cursor);
+}
+
+void options_cursor_up(ScreenResources& s) {
+    s.options_cursor = wrap(s.options_cursor - 1, kOptionsItemCount);
+    s.options_cursor_label.y = options_row_y(s, s.options_cursor);
+}
+
+void options_value_up(ScreenResources& s) {
+    switch (s.options_cursor) {
+    case OptionsVolume: s.volume_setting = (s.volume_setting + kVolumeStep) % kVolumeSpan; break;
+    case OptionsDamage: s.damage_setting = (s.damage_setting + 1) % kDamageSpan; break;
+    case OptionsRadius: s.radius_setting = (s.radius_setting + 1) % kRadiusSpan; break;
+    case OptionsFullscreen: s.fullscreen_setting = !s.fullscreen_setting; break;
+    default: break;
+    }
+}
+
+void options_value_down(ScreenResources& s) {
+    switch (s.options_cursor) {
+    case OptionsVolume: s.volume_setting = wrap(s.volume_setting - kVolumeStep, kVolumeSpan); break;
+    case OptionsDamage: s.damage_setting = wrap(s.damage_setting - 1, kDamageSpan); break;
+    case OptionsRadius: s.radius_setting = wrap(s.radius_setting - 1, kRadiusSpan); break;
+    case OptionsFullscreen: s.fullscreen_setting = !s.fullscreen_setting; break;
+    default: break;
+    }
+}
+
+int32_t options_select(ScreenResources& s) {
+    int32_t selected = s.options_cursor;
+    s.options_cursor = 0;
+    s.options_cursor_label.y = options_row_y(s, 0);
+    return selected;
+}
+
+std::string options_line(const ScreenResources& s, int32_t item) {
+    return option_text(s, item, kOptionsLineWidth);
+}
+
+void controls_cursor_down(ScreenResources& s) {
+    set_controls_cursor(s, wrap(s.controls_cursor + 1, kControlsItemCount));
+}
+
+void controls_cursor_up(ScreenResources& s) {
+    set_controls_cursor(s, wrap(s.controls_cursor - 1, kControlsItemCount));
+}
+
+void set_controls_cursor(ScreenResources& s, int32_t item) {
+    s.controls_cursor = item;
+    s.controls_cursor_label.y = controls_row_y(s, item);
+}
+
+std::string controls_line(int32_t item, int32_t key_code) {
+    if (item == kControlsReset) return padded("RESET", 23);
+    if (item == kControlsReturn) return padded("RETURN", 24);
+    return padded(kActionWords[item], kControlsPrefixWidth) + key_name(key_code);
+}

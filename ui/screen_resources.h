@@ -1,0 +1,87 @@
+#pragma once
+// Everything the non-3D screens need: the full-screen images, the menu
+// labels, settings and cursors, and the statistics shown by the HUD.
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/Font.hpp>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Data for one line of menu text; the text overlay prints it.
+struct MenuLabel {
+    const sf::Font* font = nullptr;
+    std::string text;
+    float x = 0.0f, y = 0.0f;
+    uint32_t character_size = 0;
+    sf::Color fill{0, 0, 0, 255};
+};
+
+enum OptionsItem : int32_t {
+    OptionsVolume = 0,
+    OptionsDamage = 1,
+    OptionsRadius = 2,
+    OptionsFullscreen = 3,
+    OptionsControl = 4,
+    OptionsReturn = 5,
+    OptionsExit = 6,
+};
+constexpr int32_t kOptionsItemCount = 7;
+
+constexpr int32_t kControlsReset = 12;
+constexpr int32_t kControlsReturn = 13;
+constexpr int32_t kControlsItemCount = 14;
+
+const sf::Color kMenuColour{48, 48, 144, 255};
+
+struct ScreenResources {
+    const sf::Font* font = nullptr;
+    int32_t character_size = 16;
+    int32_t menu_left = 130;
+    float screen_width = 0.0f, screen_height = 0.0f;
+    uint32_t quad_buffer = 0;
+    uint32_t image_program = 0;
+    int32_t image_sampler_location = -1;
+    uint32_t background_texture = 0;
+    uint32_t score_image = 0, score_prompt_image = 0;
+    int32_t shown_rescued = 0, shown_time = 0, shown_score = 0;
+    uint32_t time_up_image = 0, time_up_prompt_image = 0;
+    std::vector<uint32_t> intro_images;
+    std::vector<uint32_t> prompt_images;
+    int32_t frame_counter = 0;
+    int32_t intro_index = 0, prompt_index = 0;
+    uint32_t story_image = 0, story_prompt_image = 0;
+    MenuLabel options_labels[kOptionsItemCount];
+    int32_t volume_setting = 20;
+    int32_t damage_setting = 1;
+    int32_t radius_setting = 2;
+    bool fullscreen_setting = false;
+    MenuLabel options_cursor_label;
+    int32_t options_cursor = 0;
+    MenuLabel key_label;
+    MenuLabel controls_cursor_label;
+    int32_t controls_cursor = 0;
+    bool player_is_girl = true;
+
+    // The data half of set-up (labels, settings, cursors); no OpenGL.
+    void init_menus(const sf::Font& font, float width, float height);
+};
+
+// Options menu operations (arrows and Enter).
+void options_cursor_down(ScreenResources& screens);
+void options_cursor_up(ScreenResources& screens);
+void options_value_up(ScreenResources& screens);
+void options_value_down(ScreenResources& screens);
+// Returns the selected item and puts the cursor back on the first one.
+int32_t options_select(ScreenResources& screens);
+// The text of options line k as the menu prints it.
+std::string options_line(const ScreenResources& screens, int32_t item);
+
+// Controls menu operations.
+void controls_cursor_down(ScreenResources& screens);
+void controls_cursor_up(ScreenResources& screens);
+void set_controls_cursor(ScreenResources& screens, int32_t item);
+// The 18-character prefix of a controls line, followed by the key name.
+std::string controls_line(int32_t item, int32_t key_code);
+
+// Name of a GLFW key code as the controls menu shows it; "Unknow" otherwise.
+std::string key_name(int32_t code);

@@ -1,0 +1,27 @@
+#pragma once
+// Drawing of the image screens and the two menus.
+#include <cstdint>
+#include <iosfwd>
+#include <map>
+
+#include "ui/screen_resources.h"
+
+// Loads the image program and every screen image; needs a GL context.
+void init_screen_graphics(ScreenResources& screens);
+void release_screen_graphics(ScreenResources& screens);
+
+void draw_full_screen_image(const ScreenResources& screens, uint32_t texture);
+void draw_intro_cycle(ScreenResources& screens);
+void draw_choose_prompt(ScreenResources& screens);
+void draw_story(ScreenResources& screens);
+void draw_story_prompt(const ScreenResources& screens);
+void draw_statistics(const ScreenResources& screens);
+void draw_score_screen(const ScreenResources& screens);
+void draw_score_prompt(const ScreenResources& screens);
+void draw_time_up_screen(const ScreenResources& screens);
+void draw_time_up_prompt(const ScreenResources& screens);
+
+// Also writes the cursor label's x to `out` on every frame of the menu.
+void draw_options_menu(const ScreenResources& screens, std::ostream& out);
+void draw_controls_menu(ScreenResources& screens, std::map<int32_t, int32_t> bindings,
+                        bool rebinding);

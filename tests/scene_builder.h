@@ -118,6 +118,7 @@ struct Scene {
         world.hostage = &hostage;
         return hostage;
     }
+    // The reference holds only until the next add_ant grows the list.
     Ant& add_ant(CellCoord cell, int32_t state = AntWalk, int facing = 0) {
         ants.emplace_back();
         Ant& ant = ants.back();
@@ -126,6 +127,12 @@ struct Scene {
         ant.quarry = &player;
         world.ant_count = int32_t(ants.size());
         return ant;
+    }
+
+    // Keeps the hostage and the ants where they are, whatever they would do.
+    void hold_others_still() {
+        hostage_update = [] {};
+        ant_update = [](Ant&) {};
     }
 
     void tick() {

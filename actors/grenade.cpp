@@ -1,7 +1,6 @@
 #include "actors/grenade.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "actors/ant.h"
 #include "actors/hostage.h"

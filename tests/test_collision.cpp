@@ -101,16 +101,6 @@ TEST(OccupantAt, FirstMatchInFixedOrder) {
     EXPECT_EQ(occupant_at(s.world, 14, 14, 1), OccupantGrenade);
 }
 
-TEST(OccupantAt, OnlyLiveAntsAndUnsetReferencesAreSkipped) {
-    Scene s;
-    s.add_ant({20, 20, 1});
-    s.world.ant_count = 0;
-    EXPECT_EQ(occupant_at(s.world, 20, 20, 1), OccupantNone);
-
-    ActorRegistry empty;
-    EXPECT_EQ(occupant_at(empty, 62, 137, 1), OccupantNone);
-}
-
 TEST(ParalyseAnts, MarksEveryFitAntInTheExactCellOnly) {
     Scene s;
     s.add_ant({30, 30, 1});

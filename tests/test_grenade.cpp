@@ -49,23 +49,6 @@ TEST(GrenadeThrow, RangeZeroFromTheGate) {
     EXPECT_EQ(s.player.state, PlayerReady);
 }
 
-TEST(GrenadeThrow, RangeSetsTheFlightTime) {
-    for (int32_t range = 0; range < 4; ++range) {
-        Scene s;
-        s.player.want_throw = true;
-        s.player.throw_range = range;
-        s.run_passes(1);
-        int passes = 0;
-        do {
-            s.run_passes(1);
-            ++passes;
-        } while (s.grenade.phase != GrenadeHeld && passes < 20);
-        // Thrown at pass 1 of this loop, explodes 2 * (range + 1) passes later.
-        EXPECT_EQ(passes, 2 * (range + 1) + 1) << "range " << range;
-        EXPECT_EQ(s.grenade.cell_y, 137 - (2 * (range + 1) - 1)) << "range " << range;
-    }
-}
-
 TEST(GrenadeThrow, OnlyOneInTheAirAndNoneWithoutAmmo) {
     Scene s;
     s.player.ammo = 1;

@@ -32,15 +32,6 @@ TEST(PlayerEdge, OneMoreStepOverNothingThenTheFall) {
     EXPECT_EQ(s.player.edge_step_used, 0);
 }
 
-TEST(PlayerEdge, WithoutForwardTheFallStartsAtOnce) {
-    Scene s;
-    s.place_player({40, 40, 2}, 0);
-    s.run_passes(1);
-    EXPECT_EQ(s.player.state, PlayerFall);
-    EXPECT_EQ(s.player.motion_mode, MotionLift);
-    EXPECT_EQ(s.player.step_z, -1.0f);
-}
-
 TEST(PlayerFall, FromLayerSixStunsTwentyPassesActsOnTheTwentyFirst) {
     Scene s;
     s.place_player({40, 40, 6}, 0);
@@ -95,21 +86,6 @@ TEST(PlayerAnts, LandingOnAnAntParalysesItStandingOverOneDoesNot) {
     EXPECT_EQ(under.state, AntWalk);
 }
 
-TEST(PlayerAnts, AClimbingWalkEndingOverAnAntParalysesIt) {
-    Scene s;
-    s.hold_others_still();
-    Ant& ant = s.add_ant({40, 39, 1});
-    s.place_player({40, 40, 1}, 0);
-    s.player.want_jump = true;
-    s.run_passes(1);
-    s.player.want_forward = true;
-    s.run_passes(2);
-    EXPECT_EQ(s.player.cell_y, 39);
-    EXPECT_EQ(s.player.cell_z, 2);
-    EXPECT_EQ(s.player.state, PlayerReady);
-    EXPECT_EQ(ant.state, AntStomped);
-}
-
 TEST(PlayerBite, TheHopTakesThreePassesAndDropsRequests) {
     Scene s;
     s.player.state = PlayerBitten;
@@ -131,16 +107,6 @@ TEST(PlayerBite, TheHopTakesThreePassesAndDropsRequests) {
     EXPECT_EQ(s.player.hop_in_place, 0);
     EXPECT_EQ(s.player.state, PlayerReady);
     EXPECT_EQ(s.player.cell_y, 137);
-}
-
-TEST(PlayerDead, StaysDeadAndStill) {
-    Scene s;
-    s.player.state = PlayerDead;
-    s.before_pass = [&s] { s.player.want_forward = true; };
-    s.run_passes(3);
-    EXPECT_EQ(s.player.state, PlayerDead);
-    EXPECT_EQ(s.player.cell_y, 137);
-    EXPECT_FALSE(s.player.want_forward);
 }
 
 TEST(PlayerLayerLimits, AJumpAtTheTopLayerStaysThere) {

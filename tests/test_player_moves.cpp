@@ -70,25 +70,6 @@ TEST(PlayerWalk, RefusedWhenCarriedOutSnapsTheDrawnPlayerBack) {
     EXPECT_EQ(ant.state, AntWalk);
 }
 
-TEST(PlayerWalk, HostageBlocksTheFlyingGrenadeDoesNot) {
-    Scene s;
-    s.hold_others_still();
-    s.add_hostage({30, 29, 1}, HostageFollow);
-    s.place_player({30, 30, 1}, 0);
-    hold_forward(s);
-    s.run_passes(2);
-    EXPECT_EQ(s.player.cell_y, 30);
-
-    Scene t;
-    t.place(t.grenade, {30, 29, 1}, 2);
-    t.grenade.phase = GrenadeFlying;
-    t.grenade.flight_steps = 100;
-    t.place_player({30, 30, 1}, 0);
-    t.player.want_forward = true;
-    t.decision_pass();
-    EXPECT_EQ(t.player.state, PlayerWalk);
-}
-
 TEST(PlayerTurn, QuarterTurnsAndTheWrappedAngle) {
     Scene s;
     s.player.want_turn = true;
@@ -181,19 +162,6 @@ TEST(PlayerJump, OntoAOneBlockStepButNotATwoBlockWall) {
     EXPECT_EQ(w.player.state, PlayerReady);
 }
 
-TEST(PlayerJump, WithoutForwardUpAndDownInTwoPasses) {
-    Scene s;
-    s.player.want_jump = true;
-    s.run_passes(1);
-    s.run_passes(1);
-    EXPECT_EQ(s.player.cell_z, 2);
-    EXPECT_EQ(s.player.state, PlayerFall);
-    EXPECT_EQ(s.player.fall_steps, 0);
-    s.run_passes(1);
-    EXPECT_EQ(s.player.cell_z, 1);
-    EXPECT_EQ(s.player.state, PlayerReady);
-}
-
 TEST(PlayerHostage, FreedCloseByInTheSameLayerOnly) {
     Scene s;
     s.hold_others_still();
@@ -209,24 +177,4 @@ TEST(PlayerHostage, FreedCloseByInTheSameLayerOnly) {
     far.add_hostage({65, 137, 1});
     far.run_passes(1);
     EXPECT_EQ(far.hostage.state, HostageCaptive);
-}
-
-TEST(PlayerHostage, NearerFlagFollowsTheChosenWalk) {
-    Scene s;
-    s.hold_others_still();
-    s.add_hostage({62, 120, 1});
-    s.player.want_forward = true;
-    s.run_passes(1);
-    EXPECT_TRUE(s.player.nearer_hostage);
-    // Standing still clears it.
-    s.run_passes(2);
-    EXPECT_FALSE(s.player.nearer_hostage);
-
-    // Walking away along the column, with the hostage off to the side in x.
-    Scene a;
-    a.hold_others_still();
-    a.add_hostage({70, 140, 1});
-    a.player.want_forward = true;
-    a.run_passes(1);
-    EXPECT_FALSE(a.player.nearer_hostage);
 }

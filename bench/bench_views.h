@@ -1,0 +1,16 @@
+#pragma once
+// The fixed camera views the benchmark renders.
+#include <string>
+#include <vector>
+
+struct BenchView {
+    std::string name;
+    bool free_view;      // free camera instead of first person
+    bool orthographic;
+    float x, y, z;       // free-camera eye, world units
+    float yaw, pitch;    // free-camera angles
+};
+
+// First person at the gate looking into the city, perspective and
+// orthographic, and a free camera high above the city.
+std::vector<BenchView> bench_views();

@@ -1,0 +1,71 @@
+#include "render/city_culling.h"
+
+#include <algorithm>
+#include <climits>
+#include <functional>
+
+namespace {
+// Margin so that faces seen exactly edge-on are still drawn.
+constexpr float kFacingMargin = 1e-3f;
+}
+
+ViewFacing view_facing(const glm::mat4& projection, const glm::mat4& view) {
+    ViewFacing facing;
+    glm::mat4 inverse_view = glm::inverse(view);
+    facing.eye = glm::vec3(inverse_view[3]);
+    facing.forward = -glm::vec3(inverse_view[2]);
+    facing.orthographic = projection[2][3] == 0.0f && projection[3][3] == 1.0f;
+    return facing;
+}
+
+bool range_may_face_viewer(const CityRange& range, const ViewFacing& facing) {
+    if (range.face < 0 || range.face >= FaceInner) return true;
+    int axis = range.face / 2;
+    bool plus = range.face % 2 == 0;
+    if (facing.orthographic) {
+        float along = plus ? facing.forward[axis] : -facing.forward[axis];
+        return along <= kFacingMargin;
+    }
+    if (plus) return facing.eye[axis] >= range.plane_min - kFacingMargin;
+    return facing.eye[axis] <= range.plane_max + kFacingMargin;
+}
+
+std::vector<DrawRun> city_draw_runs(const std::vector<CityRange>& ranges, int32_t type_object,
+                                    const FrustumPlanes& planes, const ViewFacing& facing,
+                                    int budget) {
+    std::vector<DrawRun> runs;
+    for (const CityRange& r : ranges) {
+        if (r.type_object != type_object || r.count <= 0) continue;
+        if (!range_may_face_viewer(r, facing)) continue;
+        if (!box_in_frustum(planes, r.box_min, r.box_max)) continue;
+        if (!runs.empty() && runs.back().first + runs.back().count == r.first) {
+            runs.back().count += r.count;
+        } else {
+            runs.push_back({r.first, r.count});
+        }
+    }
+    budget = std::max(budget, 1);
+    if (int(runs.size()) <= budget) return runs;
+
+    // Keep the budget - 1 widest gaps as splits and bridge all the others.
+    std::vector<int32_t> gaps;
+    for (size_t i = 1; i < runs.size(); ++i) {
+        gaps.push_back(runs[i].first - (runs[i - 1].first + runs[i - 1].count));
+    }
+    std::vector<int32_t> sorted = gaps;
+    std::sort(sorted.begin(), sorted.end(), std::greater<int32_t>());
+    int32_t threshold = budget > 1 ? sorted[size_t(budget - 2)] : INT32_MAX;
+    int splits_left = budget - 1;
+    std::vector<DrawRun> merged{runs[0]};
+    for (size_t i = 1; i < runs.size(); ++i) {
+        bool split = gaps[i - 1] >= threshold && splits_left > 0;
+        if (split) {
+            --splits_left;
+            merged.push_back(runs[i]);
+        } else {
+            DrawRun& last = merged.back();
+            last.count = runs[i].first + runs[i].count - last.first;
+        }
+    }
+    return merged;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Chooses which city ranges to draw this frame and joins them into a
+// bounded number of draw calls.
+#include <glm/glm.hpp>
+
+#include <cstdint>
+#include <vector>
+
+#include "render/city_mesh.h"
+#include "render/frustum.h"
+
+// Draw calls per object type; two types stay within 48 calls a frame.
+constexpr int kCityRunBudget = 24;
+
+// Where the eye is (perspective) or which way it looks (orthographic),
+// which is all the facing test needs.
+struct ViewFacing {
+    bool orthographic = false;
+    glm::vec3 eye{0.0f};
+    glm::vec3 forward{0.0f, 0.0f, -1.0f};
+};
+
+struct DrawRun {
+    int32_t first = 0;
+    int32_t count = 0;
+};
+
+ViewFacing view_facing(const glm::mat4& projection, const glm::mat4& view);
+
+// False only when every face of the range is turned away from the eye, so
+// back-face culling would drop all of it anyway.
+bool range_may_face_viewer(const CityRange& range, const ViewFacing& facing);
+
+// Ranges of one type inside the frustum and possibly facing the eye, joined
+// where they touch in the buffer; when more runs remain than `budget`, the
+// smallest gaps are drawn too (their vertices fall outside the view or face
+// away, so the picture does not change).
+std::vector<DrawRun> city_draw_runs(const std::vector<CityRange>& ranges, int32_t type_object,
+                                    const FrustumPlanes& planes, const ViewFacing& facing,
+                                    int budget);

@@ -1,0 +1,101 @@
+#include "render/renderer.h"
+
+#include <GL/glew.h>
+
+#include "render/loaders.h"
+
+namespace {
+
+template <typename T>
+uint32_t upload_static(const std::vector<T>& data) {
+    GLuint buffer = 0;
+    glGenBuffers(1, &buffer);
+    glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(data.size() * sizeof(T)),
+                 data.empty() ? nullptr : data.data(), GL_STATIC_DRAW);
+    return buffer;
+}
+
+}  // namespace
+
+void Renderer::init(float width, float height) {
+    screen_width = width;
+    screen_height = height;
+
+    depth_program = load_shader_program(kDepthVertexShader, kDepthFragmentShader);
+    depth_mvp_location = glGetUniformLocation(depth_program, "depthMVP");
+
+    scene_program = load_shader_program(kSceneVertexShader, kSceneFragmentShader);
+    mvp_location = glGetUniformLocation(scene_program, "MVP");
+    view_location = glGetUniformLocation(scene_program, "V");
+    model_location = glGetUniformLocation(scene_program, "M");
+    texture_location = glGetUniformLocation(scene_program, "Texture1");
+    type_object_location = glGetUniformLocation(scene_program, "TypeObject");
+    depth_bias_mvp_location = glGetUniformLocation(scene_program, "DepthBiasMVP");
+    shadow_map_location = glGetUniformLocation(scene_program, "shadowMap");
+    light_inv_direction_location =
+        glGetUniformLocation(scene_program, "LightInvDirection_worldspace");
+
+    block_texture = load_dds_texture(kBlockTexture);
+
+    glGenFramebuffers(1, &shadow_framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, shadow_framebuffer);
+
+    // The shadow map is square, both sides taken from the screen width.
+    glGenTextures(1, &depth_texture);
+    glBindTexture(GL_TEXTURE_2D, depth_texture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT24, GLsizei(width), GLsizei(width), 0,
+                 GL_DEPTH_COMPONENT, GL_FLOAT, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_FUNC, GL_LEQUAL);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE, GL_COMPARE_REF_TO_TEXTURE);
+
+    glFramebufferTexture(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, depth_texture, 0);
+    glDrawBuffer(GL_NONE);
+}
+
+int32_t Renderer::add_mesh(const char* path) {
+    MeshData mesh;
+    // A model that fails to load still takes a handle, as an empty mesh.
+    (void)load_obj(path, mesh.positions, mesh.uvs, mesh.normals);
+    vertex_buffers.push_back(upload_static(mesh.positions));
+    uv_buffers.push_back(upload_static(mesh.uvs));
+    normal_buffers.push_back(upload_static(mesh.normals));
+    vertex_counts.push_back(int32_t(mesh.positions.size()));
+    meshes.push_back(std::move(mesh));
+    return int32_t(vertex_buffers.size()) - 1;
+}
+
+void Renderer::release() {
+    for (size_t i = 0; i < vertex_buffers.size(); ++i) {
+        glDeleteBuffers(1, &vertex_buffers[i]);
+        glDeleteBuffers(1, &uv_buffers[i]);
+        glDeleteBuffers(1, &normal_buffers[i]);
+    }
+    glDeleteProgram(scene_program);
+    glDeleteProgram(depth_program);
+    glDeleteTextures(1, &block_texture);
+    glDeleteFramebuffers(1, &shadow_framebuffer);
+    glDeleteTextures(1, &depth_texture);
+    if (city_buffer != 0) glDeleteBuffers(1, &city_buffer);
+    if (near_cut_buffer != 0) glDeleteBuffers(1, &near_cut_buffer);
+    city_buffer = 0;
+    near_cut_buffer = 0;
+    city_source = nullptr;
+}
+
+void Renderer::build_city(const CityGrid& city, int32_t cube_mesh) {
+    if (city_buffer != 0 && city_source == &city && city_cube_mesh == cube_mesh) return;
+    static const MeshData kNoMesh;
+    bool known = cube_mesh >= 0 && size_t(cube_mesh) < meshes.size();
+    CityMesh mesh = build_city_mesh(city, known ? meshes[size_t(cube_mesh)] : kNoMesh);
+    if (city_buffer != 0) glDeleteBuffers(1, &city_buffer);
+    city_buffer = upload_static(mesh.vertices);
+    city_ranges = std::move(mesh.ranges);
+    city_vertex_count = mesh.vertex_count();
+    city_source = &city;
+    city_cube_mesh = cube_mesh;
+}

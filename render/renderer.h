@@ -1,0 +1,76 @@
+#pragma once
+// Owner of every OpenGL object of the 3D scene: the two programs and their
+// uniforms, the block texture, the shadow map and the registered meshes.
+// The static city is also kept here, as one buffer of exposed faces built
+// once from the grid.
+#include <glm/glm.hpp>
+
+#include <cstdint>
+#include <vector>
+
+#include "render/city_mesh.h"
+#include "render/mesh_data.h"
+
+struct CityGrid;
+
+constexpr const char* kDepthVertexShader = "shaders/Depth.vsh";
+constexpr const char* kDepthFragmentShader = "shaders/Depth.fsh";
+constexpr const char* kSceneVertexShader = "shaders/CubeVertexShader.vsh";
+constexpr const char* kSceneFragmentShader = "shaders/CubeFragmentShader.fsh";
+constexpr const char* kBlockTexture = "texture/Cube_BMP_BC7_2.DDS";
+constexpr int32_t kTypeObjectMesh = 2;
+
+struct Renderer {
+    uint32_t depth_program = 0;
+    int32_t depth_mvp_location = -1;
+    uint32_t scene_program = 0;
+    int32_t mvp_location = -1;
+    int32_t view_location = -1;
+    int32_t model_location = -1;
+    int32_t texture_location = -1;
+    int32_t type_object_location = -1;
+    int32_t depth_bias_mvp_location = -1;
+    int32_t shadow_map_location = -1;
+    int32_t light_inv_direction_location = -1;
+    uint32_t block_texture = 0;
+    uint32_t shadow_framebuffer = 0;
+    uint32_t depth_texture = 0;
+    std::vector<uint32_t> vertex_buffers;
+    std::vector<uint32_t> uv_buffers;
+    std::vector<uint32_t> normal_buffers;
+    std::vector<int32_t> vertex_counts;
+    float screen_width = 0.0f;
+    float screen_height = 0.0f;
+
+    // Loaded mesh data, kept so the city can be built from the cube model.
+    std::vector<MeshData> meshes;
+    // The batched city: one buffer, its ranges, and what it was built from.
+    uint32_t city_buffer = 0;
+    std::vector<CityRange> city_ranges;
+    int32_t city_vertex_count = 0;
+    const CityGrid* city_source = nullptr;
+    int32_t city_cube_mesh = -1;
+    // Refilled each frame with the inner faces the near plane may uncover.
+    uint32_t near_cut_buffer = 0;
+
+    void init(float width, float height);
+    int32_t add_mesh(const char* path);
+    void release();
+
+    // Builds the city buffer unless it was already built from this grid and
+    // cube; the passes call it themselves, so start-up pays for it once.
+    void build_city(const CityGrid& city, int32_t cube_mesh);
+
+    // Renders the city's depth from the light; once, at start-up.
+    void render_shadow_map(const CityGrid& city, int32_t cube_mesh);
+    // The floor and blocks, in a few draw calls over the batched buffer.
+    void draw_city(const CityGrid& city, int32_t cube_mesh);
+    // Inner faces uncovered where the near plane cuts into solid cubes.
+    void draw_near_cut(const CityGrid& city, int32_t cube_mesh);
+    // The same picture with one draw call per visible cube; kept to compare
+    // against (benchmark, tests).
+    void draw_city_per_cube(const CityGrid& city, int32_t cube_mesh);
+    void render_shadow_map_per_cube(const CityGrid& city, int32_t cube_mesh);
+    // One mesh at `position` (cells) turned by `angle` radians about z.
+    void draw_mesh(const glm::vec3& position, float angle, int32_t mesh);
+};

@@ -1,0 +1,33 @@
+#pragma once
+// One frame of the game world: the city, then the characters, the grenade
+// and the ants, each drawn as body-part meshes with a swing animation.
+#include <array>
+#include <vector>
+
+#include "render/renderer.h"
+
+struct Player;
+struct Hostage;
+struct Grenade;
+struct Ant;
+
+constexpr int kAnimationFrames = 10;
+constexpr float kDegreesToRadians = 0.017453292f;
+
+// Swing angles in degrees per animation frame.
+constexpr std::array<float, kAnimationFrames> kArmSwing = {7.5f, 15, 15, 7.5f, 0, -7.5f, -15, -15, -7.5f, 0};
+constexpr std::array<float, kAnimationFrames> kLegSwing = {-7.5f, -15, -15, -7.5f, 0, 7.5f, 15, 15, 7.5f, 0};
+constexpr std::array<float, kAnimationFrames> kAntSwingA = {-5, -10, -10, -5, 0, 5, 10, 10, 5, 0};
+// Entry 3 is 1, not 5: the legs' stride is deliberately uneven there.
+constexpr std::array<float, kAnimationFrames> kAntSwingB = {5, 10, 10, 1, 0, -5, -10, -10, -5, 0};
+
+struct CharacterMeshes {
+    int32_t body, arm1, arm2, leg1, leg2;
+};
+
+CharacterMeshes character_meshes(bool girl);
+
+// Draws every ant in the list, in list order. `animation_frame` is 0..9.
+void draw_scene(Renderer& renderer, const CityGrid& city, const Player& player,
+                const Hostage& hostage, const Grenade& grenade, const std::vector<Ant>& ants,
+                bool player_is_girl, int animation_frame);

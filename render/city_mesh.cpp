@@ -9,6 +9,7 @@
 namespace {
 
 constexpr float kPlaneTolerance = 1e-4f;
+constexpr float kCellTouch = 0.01f;
 
 // Outward unit step of each cube side, in cells.
 constexpr std::array<std::array<int, 3>, 6> kFaceStep = {{
@@ -178,12 +179,12 @@ CityMesh near_cut_faces(const CityGrid& city, const MeshData& cube, const glm::m
         lo = corner == 0 ? p : glm::min(lo, p);
         hi = corner == 0 ? p : glm::max(hi, p);
     }
-    // Cell n spans [2n - 1, 2n + 1]; one cell of margin on every side.
+    // Cell n spans [2n - 1, 2n + 1]; cells merely touching the box count.
     auto first_cell = [](float v, int limit) {
-        return int(std::clamp(std::floor((v + 1.0f) / 2.0f) - 1.0f, -1.0f, float(limit)));
+        return int(std::clamp(std::floor((v + 1.0f - kCellTouch) / 2.0f), -1.0f, float(limit)));
     };
     auto last_cell = [](float v, int limit) {
-        return int(std::clamp(std::floor((v + 1.0f) / 2.0f) + 1.0f, -1.0f, float(limit)));
+        return int(std::clamp(std::floor((v + 1.0f + kCellTouch) / 2.0f), -1.0f, float(limit)));
     };
     int layers = std::max(int(city.upper_layer_count), 1);
     int i0 = first_cell(lo.x, kFloorSide), i1 = last_cell(hi.x, kFloorSide);

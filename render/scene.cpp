@@ -14,6 +14,10 @@ bool animated(const Actor& actor) {
            actor.motion_mode == MotionTurnRight;
 }
 
+size_t wrap_frame(int frame) {
+    return size_t(((frame % kAnimationFrames) + kAnimationFrames) % kAnimationFrames);
+}
+
 glm::vec3 drawn_at(const Actor& actor) {
     VisualPosition p = visual_position(actor);
     return glm::vec3(p.x, p.y, p.z);
@@ -22,11 +26,8 @@ glm::vec3 drawn_at(const Actor& actor) {
 void draw_character(Renderer& r, const Actor& actor, const CharacterMeshes& parts, int frame) {
     glm::vec3 at = drawn_at(actor);
     float angle = actor.facing_angle;
-    float arm = angle, leg = angle;
-    if (animated(actor)) {
-        arm = angle + kArmSwing[size_t(frame)] * kDegreesToRadians;
-        leg = angle + kLegSwing[size_t(frame)] * kDegreesToRadians;
-    }
+    float arm = angle + arm_swing_angle(actor, frame);
+    float leg = angle + leg_swing_angle(actor, frame);
     r.draw_mesh(at, angle, parts.body);
     r.draw_mesh(at, arm, parts.arm1);
     r.draw_mesh(at, arm, parts.arm2);
@@ -34,21 +35,31 @@ void draw_character(Renderer& r, const Actor& actor, const CharacterMeshes& part
     r.draw_mesh(at, leg, parts.leg2);
 }
 
+// The body only while visible; a knocked-out ant still shows its legs.
 void draw_ant(Renderer& r, const Ant& ant, int frame) {
     glm::vec3 at = drawn_at(ant);
-    float angle = ant.facing_angle;
-    if (ant.visible) r.draw_mesh(at, angle, MeshAntBody);
-    for (int leg = 0; leg < kAntLegs; ++leg) {
-        float swing = 0.0f;
-        if (animated(ant)) {
-            // Legs 1, 3, 5 (even offsets) swing one way, 2, 4, 6 the other.
-            swing = (leg % 2 == 0 ? kAntSwingA : kAntSwingB)[size_t(frame)] * kDegreesToRadians;
-        }
-        r.draw_mesh(at, angle + swing, MeshAntLeg1 + leg);
+    if (ant.visible) r.draw_mesh(at, ant.facing_angle, MeshAntBody);
+    for (int leg = 1; leg <= kAntLegs; ++leg) {
+        r.draw_mesh(at, ant.facing_angle + ant_leg_swing_angle(ant, leg, frame),
+                    MeshAntLeg1 + leg - 1);
     }
 }
 
 }  // namespace
+
+float arm_swing_angle(const Actor& actor, int frame) {
+    return animated(actor) ? kArmSwing[wrap_frame(frame)] * kDegreesToRadians : 0.0f;
+}
+
+float leg_swing_angle(const Actor& actor, int frame) {
+    return animated(actor) ? kLegSwing[wrap_frame(frame)] * kDegreesToRadians : 0.0f;
+}
+
+// Legs 1, 3 and 5 swing one way, 2, 4 and 6 the other.
+float ant_leg_swing_angle(const Actor& ant, int leg, int frame) {
+    if (!animated(ant)) return 0.0f;
+    return (leg % 2 == 1 ? kAntSwingA : kAntSwingB)[wrap_frame(frame)] * kDegreesToRadians;
+}
 
 CharacterMeshes character_meshes(bool girl) {
     if (girl) return {MeshGirlBody, MeshGirlArm1, MeshGirlArm2, MeshLeg1, MeshLeg2};
@@ -57,8 +68,7 @@ CharacterMeshes character_meshes(bool girl) {
 
 void draw_scene(Renderer& renderer, const CityGrid& city, const Player& player,
                 const Hostage& hostage, const Grenade& grenade, const std::vector<Ant>& ants,
-                bool player_is_girl, int animation_frame) {
-    int frame = ((animation_frame % kAnimationFrames) + kAnimationFrames) % kAnimationFrames;
+                bool player_is_girl, int frame) {
     renderer.draw_city(city, MeshCube);
     if (free_camera) draw_character(renderer, player, character_meshes(player_is_girl), frame);
     draw_character(renderer, hostage, character_meshes(!player_is_girl), frame);

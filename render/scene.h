@@ -10,6 +10,7 @@ struct Player;
 struct Hostage;
 struct Grenade;
 struct Ant;
+struct Actor;
 
 constexpr int kAnimationFrames = 10;
 constexpr float kDegreesToRadians = 0.017453292f;
@@ -26,6 +27,12 @@ struct CharacterMeshes {
 };
 
 CharacterMeshes character_meshes(bool girl);
+
+// Extra turn, in radians, of a character's arms and legs and of ant leg
+// 1..6 at `frame`; zero unless the actor is sliding or turning.
+float arm_swing_angle(const Actor& actor, int frame);
+float leg_swing_angle(const Actor& actor, int frame);
+float ant_leg_swing_angle(const Actor& ant, int leg, int frame);
 
 // Draws every ant in the list, in list order. `animation_frame` is 0..9.
 void draw_scene(Renderer& renderer, const CityGrid& city, const Player& player,

@@ -6,10 +6,14 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace test_files {
 
+// CTest runs test cases as parallel processes: each gets its own folder.
 inline std::string temp_path(const std::string& name) {
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / "swarmfall_render_tests";
+    std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                ("swarmfall_render_tests_" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     return (dir / name).string();
 }

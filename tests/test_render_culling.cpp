@@ -1,0 +1,186 @@
+// The frustum rule (corners on a plane are outside), the chunk choice that
+// follows it, the facing shortcut and the bounded number of draw runs.
+#include <gtest/gtest.h>
+
+#include <glm/gtc/matrix_transform.hpp>
+
+#include <random>
+#include <set>
+
+#include "render/city_culling.h"
+#include "render/frustum.h"
+#include "render_city_helpers.h"
+
+namespace {
+
+// Everything with x > 0 (the other five planes accept everything).
+FrustumPlanes half_space_x() {
+    FrustumPlanes planes;
+    planes.fill(glm::vec4(0, 0, 0, 1));
+    planes[0] = glm::vec4(1, 0, 0, 0);
+    return planes;
+}
+
+struct Camera {
+    glm::mat4 projection, view;
+};
+
+Camera perspective_at(glm::vec3 eye, glm::vec3 direction) {
+    return {glm::perspective(0.785398f, 4.0f / 3.0f, 0.1f, 450.0f),
+            glm::lookAt(eye, eye + direction, glm::vec3(0, 0, 1))};
+}
+
+std::vector<Camera> sample_cameras() {
+    return {
+        perspective_at({124, 274, 2.8f}, {0, -1, 0}),
+        perspective_at({148, 330, 110}, {0, -0.85f, -0.52f}),
+        perspective_at({20, 20, -6}, {0.6f, 0.6f, 0.5f}),
+        perspective_at({300, 150, 9}, {-1, 0.1f, -0.05f}),
+        {glm::ortho(-3.0f, 3.0f, -3.0f, 3.0f, 2.0f, 200.0f),
+         glm::lookAt(glm::vec3(60, 200, 2.8f), glm::vec3(61, 199, 2.8f), glm::vec3(0, 0, 1))},
+    };
+}
+
+}  // namespace
+
+TEST(Frustum, CornersOnAPlaneCountAsOutside) {
+    FrustumPlanes planes = half_space_x();
+    EXPECT_FALSE(cube_in_frustum(planes, glm::vec3(-1, 0, 0), 1.0f));   // touches x = 0
+    EXPECT_TRUE(cube_in_frustum(planes, glm::vec3(-0.99f, 0, 0), 1.0f)); // one side just inside
+    EXPECT_FALSE(box_in_frustum(planes, glm::vec3(-5, 0, 0), glm::vec3(0, 1, 1)));
+    EXPECT_TRUE(box_in_frustum(planes, glm::vec3(-5, 0, 0), glm::vec3(0.001f, 1, 1)));
+}
+
+TEST(Frustum, TileBehindTheEyeIsSkippedTileWithOneCornerInsideIsKept) {
+    Camera c = perspective_at({0, 0, 0}, {0, -1, 0});
+    FrustumPlanes planes = extract_frustum_planes(c.projection, c.view);
+    EXPECT_FALSE(cube_in_frustum(planes, glm::vec3(0, 4, 0), 1.0f));
+    EXPECT_TRUE(cube_in_frustum(planes, glm::vec3(0, -10, 0), 1.0f));
+    // Beyond the far plane at 450.
+    EXPECT_FALSE(cube_in_frustum(planes, glm::vec3(0, -452, 0), 1.0f));
+    // Only the corner (1, -10, 1) pokes across the left plane.
+    float half_width = std::tan(0.392699f) * 4.0f / 3.0f * 9.0f;
+    EXPECT_TRUE(cube_in_frustum(planes, glm::vec3(-half_width - 0.9f, -10, 0), 1.0f));
+    EXPECT_FALSE(cube_in_frustum(planes, glm::vec3(-half_width - 2.5f, -10, 0), 1.0f));
+    // The planes come out normalised.
+    for (const glm::vec4& p : planes) EXPECT_NEAR(glm::length(glm::vec3(p)), 1.0f, 1e-5f);
+}
+
+TEST(CityCulling, ChunksKeptAreExactlyThoseTheRuleKeeps) {
+    MeshData cube = city_test::test_cube();
+    CityGrid city;
+    city.init();
+    CityMesh mesh = build_city_mesh(city, cube);
+    for (const Camera& c : sample_cameras()) {
+        FrustumPlanes planes = extract_frustum_planes(c.projection, c.view);
+        ViewFacing facing = view_facing(c.projection, c.view);
+        for (int type = kCityTypeFloor; type <= kCityTypeBlock; ++type) {
+            std::vector<DrawRun> runs = city_draw_runs(mesh.ranges, type, planes, facing, 1 << 20);
+            auto drawn = [&](const CityRange& r) {
+                for (const DrawRun& run : runs) {
+                    if (r.first >= run.first && r.first + r.count <= run.first + run.count) return true;
+                }
+                return false;
+            };
+            for (const CityRange& r : mesh.ranges) {
+                if (r.type_object != type) continue;
+                bool expected = box_in_frustum(planes, r.box_min, r.box_max) &&
+                                range_may_face_viewer(r, facing);
+                ASSERT_EQ(drawn(r), expected) << "range at " << r.first;
+            }
+        }
+    }
+}
+
+TEST(CityCulling, EveryCubeTheRuleKeepsLiesInADrawnRange) {
+    MeshData cube = city_test::test_cube();
+    CityGrid city;
+    city.init();
+    CityMesh mesh = build_city_mesh(city, cube);
+    const int chunks_per_side = (kFloorSide + kCityChunkSide - 1) / kCityChunkSide;
+    for (const Camera& c : sample_cameras()) {
+        FrustumPlanes planes = extract_frustum_planes(c.projection, c.view);
+        std::set<std::pair<int, int>> kept_chunks;  // (type, chunk) of ranges in view
+        for (const CityRange& r : mesh.ranges) {
+            if (box_in_frustum(planes, r.box_min, r.box_max)) kept_chunks.insert({r.type_object, r.chunk});
+        }
+        int kept_cubes = 0;
+        for (int k = 0; k < 7; ++k) {
+            for (int i = 0; i < kFloorSide; ++i) {
+                for (int j = 0; j < kFloorSide; ++j) {
+                    if (!city_cube_drawn(city, i, j, k)) continue;
+                    if (!cube_in_frustum(planes, glm::vec3(2 * i, 2 * j, 2 * k), 1.0f)) continue;
+                    bool hidden = city_cube_drawn(city, i + 1, j, k) && city_cube_drawn(city, i - 1, j, k) &&
+                                  city_cube_drawn(city, i, j + 1, k) && city_cube_drawn(city, i, j - 1, k) &&
+                                  city_cube_drawn(city, i, j, k + 1) && city_cube_drawn(city, i, j, k - 1);
+                    if (hidden) continue;
+                    int chunk = (i / kCityChunkSide) * chunks_per_side + j / kCityChunkSide;
+                    ASSERT_TRUE(kept_chunks.count({k == 0 ? kCityTypeFloor : kCityTypeBlock, chunk}))
+                        << i << "," << j << "," << k;
+                    ++kept_cubes;
+                }
+            }
+        }
+        EXPECT_GT(kept_cubes, 0);
+    }
+}
+
+TEST(CityCulling, RangesSkippedForFacingHaveOnlyBackFaces) {
+    MeshData cube = city_test::test_cube();
+    CityGrid city;
+    city_test::build(city, {{3, 3, 1}, {4, 3, 1}, {3, 4, 2}, {20, 20, 5}, {21, 20, 5}});
+    CityMesh mesh = build_city_mesh(city, cube);
+    std::mt19937 rng(99u);
+    std::uniform_real_distribution<float> coord(-20.0f, 320.0f);
+    for (int trial = 0; trial < 200; ++trial) {
+        glm::vec3 eye(coord(rng), coord(rng), coord(rng) / 10.0f);
+        glm::vec3 direction = glm::normalize(glm::vec3(coord(rng) - 150, coord(rng) - 150, coord(rng) - 150));
+        bool ortho = trial % 2 == 1;
+        glm::mat4 projection = ortho ? glm::ortho(-3.0f, 3.0f, -3.0f, 3.0f, 2.0f, 200.0f)
+                                     : glm::perspective(0.785398f, 4.0f / 3.0f, 0.1f, 450.0f);
+        glm::mat4 view = glm::lookAt(eye, eye + direction, glm::vec3(0, 0, 1));
+        ViewFacing facing = view_facing(projection, view);
+        ASSERT_EQ(facing.orthographic, ortho);
+        ASSERT_NEAR(glm::distance(facing.eye, eye), 0.0f, 1e-2f);
+        for (const CityRange& r : mesh.ranges) {
+            if (range_may_face_viewer(r, facing)) continue;
+            for (int v = r.first; v < r.first + r.count; v += 3) {
+                const float* a = &mesh.vertices[size_t(v) * kFloatsPerCityVertex];
+                const float* b = a + kFloatsPerCityVertex;
+                const float* c = b + kFloatsPerCityVertex;
+                glm::vec3 pa(a[0], a[1], a[2]), pb(b[0], b[1], b[2]), pc(c[0], c[1], c[2]);
+                glm::vec3 normal = glm::cross(pb - pa, pc - pa);
+                float towards = ortho ? -glm::dot(normal, direction) : glm::dot(normal, eye - pa);
+                ASSERT_LE(towards, 0.0f) << "front face skipped at trial " << trial;
+            }
+        }
+    }
+}
+
+TEST(CityCulling, RunsStayWithinTheBudgetAndCoverEveryChosenRange) {
+    MeshData cube = city_test::test_cube();
+    CityGrid city;
+    city.init();
+    CityMesh mesh = build_city_mesh(city, cube);
+    for (const Camera& c : sample_cameras()) {
+        FrustumPlanes planes = extract_frustum_planes(c.projection, c.view);
+        ViewFacing facing = view_facing(c.projection, c.view);
+        for (int budget : {1, 3, kCityRunBudget}) {
+            std::vector<DrawRun> all = city_draw_runs(mesh.ranges, kCityTypeFloor, planes, facing, 1 << 20);
+            std::vector<DrawRun> runs = city_draw_runs(mesh.ranges, kCityTypeFloor, planes, facing, budget);
+            ASSERT_LE(int(runs.size()), budget);
+            ASSERT_EQ(runs.size(), std::min(all.size(), size_t(budget)));
+            for (size_t i = 1; i < runs.size(); ++i) {
+                ASSERT_GT(runs[i].first, runs[i - 1].first + runs[i - 1].count);
+            }
+            for (const DrawRun& needed : all) {
+                bool covered = false;
+                for (const DrawRun& run : runs) {
+                    covered |= needed.first >= run.first &&
+                               needed.first + needed.count <= run.first + run.count;
+                }
+                ASSERT_TRUE(covered);
+            }
+        }
+    }
+}

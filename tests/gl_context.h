@@ -6,26 +6,28 @@
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
+#include <thread>
+#include <vector>
 
 namespace gl_test {
 
 constexpr int kWidth = 1024;
 constexpr int kHeight = 768;
 
-inline GLFWwindow* context() {
-    static bool tried = false;
-    static GLFWwindow* window = nullptr;
-    if (tried) return window;
-    tried = true;
+inline GLFWwindow* open_window() {
     if (!glfwInit()) return nullptr;
     glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
     glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
     glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
     glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GL_TRUE);
     glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
-    window = glfwCreateWindow(kWidth, kHeight, "test", nullptr, nullptr);
-    if (!window) return nullptr;
+    GLFWwindow* window = glfwCreateWindow(kWidth, kHeight, "test", nullptr, nullptr);
+    if (!window) {
+        glfwTerminate();
+        return nullptr;
+    }
     glfwMakeContextCurrent(window);
     glewExperimental = GL_TRUE;
     if (glewInit() != GLEW_OK) {
@@ -39,6 +41,20 @@ inline GLFWwindow* context() {
     GLuint vao = 0;
     glGenVertexArrays(1, &vao);
     glBindVertexArray(vao);
+    return window;
+}
+
+// A busy display server now and then refuses one connection among many
+// test processes: try a few times before calling the display missing.
+inline GLFWwindow* context() {
+    static bool tried = false;
+    static GLFWwindow* window = nullptr;
+    if (tried) return window;
+    tried = true;
+    for (int attempt = 0; attempt < 3 && !window; ++attempt) {
+        if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        window = open_window();
+    }
     return window;
 }
 
@@ -62,3 +78,45 @@ inline void close_stdin() { (void)std::freopen("/dev/null", "r", stdin); }
         if (!gl_test::context()) GTEST_SKIP() << "no display for GL";  \
         gl_test::reset_game_state();                                   \
     } while (0)
+
+namespace gl_test {
+
+// A 1024 x 768 colour and depth target to draw into and read back.
+struct OffscreenTarget {
+    GLuint framebuffer = 0, colour = 0, depth = 0;
+
+    OffscreenTarget() {
+        glGenFramebuffers(1, &framebuffer);
+        glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+        glGenRenderbuffers(1, &colour);
+        glBindRenderbuffer(GL_RENDERBUFFER, colour);
+        glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, kWidth, kHeight);
+        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour);
+        glGenRenderbuffers(1, &depth);
+        glBindRenderbuffer(GL_RENDERBUFFER, depth);
+        glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, kWidth, kHeight);
+        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth);
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    }
+    ~OffscreenTarget() {
+        glDeleteFramebuffers(1, &framebuffer);
+        glDeleteRenderbuffers(1, &colour);
+        glDeleteRenderbuffers(1, &depth);
+    }
+    void begin() const {
+        glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+        glViewport(0, 0, kWidth, kHeight);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
+    // RGB rows from the bottom up, as OpenGL numbers them.
+    std::vector<unsigned char> read() const {
+        std::vector<unsigned char> pixels(size_t(kWidth) * kHeight * 3);
+        glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        return pixels;
+    }
+};
+
+}  // namespace gl_test

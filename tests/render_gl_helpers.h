@@ -1,0 +1,44 @@
+#pragma once
+// A renderer set up as start-up sets it up, with our own test files in
+// place of the game's models and texture.
+#include <glm/gtc/matrix_transform.hpp>
+
+#include <cmath>
+#include <string>
+
+#include "gl_context.h"
+#include "render/camera.h"
+#include "render/loaders.h"
+#include "render/mesh_handles.h"
+#include "render/renderer.h"
+#include "render_test_files.h"
+
+namespace render_test {
+
+// One flat colour: brightness then only tells the lighting.
+inline uint32_t flat_texture() {
+    std::string path = test_files::temp_path("flat.dds");
+    test_files::write_bytes(path, test_files::dds_bytes(16, 16, 128, 5, kFourCcDxt1,
+                                                        test_files::solid_dxt1(16, 16, 5, 0x8410)));
+    return load_dds_texture(path.c_str());
+}
+
+inline void set_up(Renderer& r, uint32_t texture) {
+    gl_test::close_stdin();
+    testing::internal::CaptureStdout();
+    r.init(float(gl_test::kWidth), float(gl_test::kHeight));
+    std::string cube = test_files::temp_path("cube.obj");
+    test_files::write_text(cube, test_files::cube_obj_text());
+    for (int i = 0; i < kMeshCount; ++i) r.add_mesh(cube.c_str());
+    testing::internal::GetCapturedStdout();
+    if (r.block_texture != 0) glDeleteTextures(1, &r.block_texture);
+    r.block_texture = texture;
+}
+
+inline void look(const glm::mat4& projection, const glm::vec3& eye, const glm::vec3& direction) {
+    projection_matrix = projection;
+    glm::vec3 up = std::abs(direction.z) > 0.99f ? glm::vec3(0, 1, 0) : glm::vec3(0, 0, 1);
+    view_matrix = glm::lookAt(eye, eye + direction, up);
+}
+
+}  // namespace render_test

@@ -1,0 +1,244 @@
+// The renderer on a real GL context: its objects, the mesh registry, the
+// batched city against one draw per cube, and what draw_scene draws.
+#include <gtest/gtest.h>
+
+#include <glm/gtc/matrix_transform.hpp>
+
+#include <algorithm>
+
+#include "actors/ant.h"
+#include "actors/grenade.h"
+#include "actors/hostage.h"
+#include "actors/player.h"
+#include "render/render_stats.h"
+#include "render/scene.h"
+#include "render_city_helpers.h"
+#include "render_gl_helpers.h"
+
+namespace {
+
+GLint buffer_size(uint32_t buffer) {
+    GLint size = -1;
+    glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    glGetBufferParameteriv(GL_ARRAY_BUFFER, GL_BUFFER_SIZE, &size);
+    return size;
+}
+
+bool close_colour(const unsigned char* a, const unsigned char* b) {
+    return std::abs(int(a[0]) - int(b[0])) <= 6 && std::abs(int(a[1]) - int(b[1])) <= 6 &&
+           std::abs(int(a[2]) - int(b[2])) <= 6;
+}
+
+// Pixels of `a` whose colour is found nowhere in the 3 x 3 neighbourhood of
+// the same pixel in `b`.
+int differing_beyond_edges(const std::vector<unsigned char>& a, const std::vector<unsigned char>& b) {
+    const int w = gl_test::kWidth, h = gl_test::kHeight;
+    int count = 0;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const unsigned char* pa = &a[size_t(y * w + x) * 3];
+            bool found = false;
+            for (int dy = -1; dy <= 1 && !found; ++dy) {
+                for (int dx = -1; dx <= 1 && !found; ++dx) {
+                    int nx = std::clamp(x + dx, 0, w - 1), ny = std::clamp(y + dy, 0, h - 1);
+                    found = close_colour(pa, &b[size_t(ny * w + nx) * 3]);
+                }
+            }
+            count += !found;
+        }
+    }
+    return count;
+}
+
+const glm::mat4 kPerspective = glm::perspective(glm::radians(45.0f), 4.0f / 3.0f, 0.1f, 450.0f);
+const glm::mat4 kOrtho = glm::ortho(-3.0f, 3.0f, -3.0f, 3.0f, 2.0f, 200.0f);
+
+}  // namespace
+
+TEST(RendererGl, InitBuildsASquareShadowMapAndFindsTheUniforms) {
+    REQUIRE_GL();
+    Renderer r;
+    render_test::set_up(r, render_test::flat_texture());
+    EXPECT_NE(r.depth_program, 0u);
+    EXPECT_NE(r.scene_program, 0u);
+    EXPECT_GE(r.depth_mvp_location, 0);
+    for (int32_t location : {r.mvp_location, r.view_location, r.model_location, r.texture_location,
+                             r.type_object_location, r.depth_bias_mvp_location, r.shadow_map_location,
+                             r.light_inv_direction_location}) {
+        EXPECT_GE(location, 0);
+    }
+    glBindTexture(GL_TEXTURE_2D, r.depth_texture);
+    GLint w = 0, h = 0, compare = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE, &compare);
+    EXPECT_EQ(w, 1024);
+    EXPECT_EQ(h, 1024);
+    EXPECT_EQ(compare, GL_COMPARE_REF_TO_TEXTURE);
+    EXPECT_EQ(r.screen_height, 768.0f);
+    r.release();
+}
+
+TEST(RendererGl, MeshHandlesCountUpAndAFailedLoadStillTakesOne) {
+    REQUIRE_GL();
+    Renderer r;
+    render_test::set_up(r, 0);
+    ASSERT_EQ(r.vertex_buffers.size(), size_t(kMeshCount));
+    EXPECT_EQ(r.vertex_counts[0], 36);
+    EXPECT_EQ(buffer_size(r.vertex_buffers[0]), 432);
+    EXPECT_EQ(buffer_size(r.uv_buffers[0]), 288);
+    EXPECT_EQ(buffer_size(r.normal_buffers[0]), 432);
+    testing::internal::CaptureStdout();
+    int32_t missing = r.add_mesh("/nonexistent/model.obj");
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(missing, kMeshCount);
+    EXPECT_EQ(r.vertex_counts.back(), 0);
+    EXPECT_EQ(buffer_size(r.vertex_buffers.back()), 0);
+    // Drawing the empty mesh draws nothing and does not fail.
+    render_test::look(kPerspective, glm::vec3(0, 10, 2), glm::vec3(0, -1, 0));
+    render_stats = RenderStats{};
+    r.draw_mesh(glm::vec3(0, 0, 1), 0.0f, missing);
+    r.draw_mesh(glm::vec3(0, 0, 1), 0.0f, 99);
+    EXPECT_EQ(render_stats.draw_calls, 0);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+
+    uint32_t first_buffer = r.vertex_buffers[0], program = r.scene_program, depth = r.depth_texture;
+    r.release();
+    glUseProgram(0);  // a program in use is only deleted once it is not
+    EXPECT_FALSE(glIsBuffer(first_buffer));
+    EXPECT_FALSE(glIsProgram(program));
+    EXPECT_FALSE(glIsTexture(depth));
+}
+
+TEST(RendererGl, BatchedCityDrawsThePictureOfOneCallPerCube) {
+    REQUIRE_GL();
+    Renderer r;
+    render_test::set_up(r, render_test::flat_texture());
+    CityGrid city;
+    city.init();
+    r.render_shadow_map(city, MeshCube);
+    gl_test::OffscreenTarget target;
+    struct View {
+        glm::mat4 projection;
+        glm::vec3 eye, direction;
+    };
+    const View views[] = {
+        {kPerspective, {124, 274, 2.8f}, {0, -1, 0}},              // first person at the gate
+        {kPerspective, {148, 330, 110}, {0, -0.85f, -0.52f}},      // high above
+        {kPerspective, {-30, -30, -8}, {0.6f, 0.6f, 0.35f}},       // under the floor
+        {kOrtho, {124, 274, 2.8f}, {0, -1, 0}},                    // near plane cuts the floor
+        {kOrtho, {40, 40, 30}, {0.3f, 0.2f, -0.9f}},               // looking down into blocks
+    };
+    for (const View& v : views) {
+        render_test::look(v.projection, v.eye, glm::normalize(v.direction));
+        target.begin();
+        render_stats = RenderStats{};
+        r.draw_city(city, MeshCube);
+        int64_t batched_calls = render_stats.draw_calls;
+        std::vector<unsigned char> batched = target.read();
+        target.begin();
+        render_stats = RenderStats{};
+        r.draw_city_per_cube(city, MeshCube);
+        std::vector<unsigned char> per_cube = target.read();
+        // The one-call-per-cube picture has one-pixel cracks where equal
+        // depths meet; everything the batched picture shows must be there.
+        int differing = differing_beyond_edges(batched, per_cube);
+        EXPECT_LT(differing, gl_test::kWidth * gl_test::kHeight / 2000)
+            << "eye " << v.eye.x << "," << v.eye.y << "," << v.eye.z;
+        EXPECT_LE(batched_calls, 64);
+        EXPECT_GE(render_stats.draw_calls, batched_calls);
+    }
+    r.release();
+}
+
+TEST(RendererGl, BatchedShadowMapMatchesOneCallPerCube) {
+    REQUIRE_GL();
+    Renderer r;
+    render_test::set_up(r, 0);
+    CityGrid city;
+    city.init();
+    auto read_depth = [&]() {
+        std::vector<float> depth(1024 * 1024);
+        glBindTexture(GL_TEXTURE_2D, r.depth_texture);
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, GL_FLOAT, depth.data());
+        return depth;
+    };
+    render_stats = RenderStats{};
+    r.render_shadow_map(city, MeshCube);
+    EXPECT_EQ(render_stats.draw_calls, 1);
+    std::vector<float> batched = read_depth();
+    r.render_shadow_map_per_cube(city, MeshCube);
+    std::vector<float> per_cube = read_depth();
+    int differing = 0, covered = 0;
+    for (size_t i = 0; i < batched.size(); ++i) {
+        differing += std::abs(batched[i] - per_cube[i]) > 1e-5f;
+        covered += batched[i] < 1.0f;
+    }
+    EXPECT_LT(differing, 1024 * 1024 / 500);
+    EXPECT_GT(covered, 1024 * 1024 / 2);
+    // The viewport is the window's again afterwards.
+    GLint viewport[4] = {0, 0, 0, 0};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 1024);
+    EXPECT_EQ(viewport[3], 768);
+    r.release();
+}
+
+TEST(RendererGl, SceneDrawsThePlayerOnlyWithTheFreeCamera) {
+    REQUIRE_GL();
+    Renderer r;
+    render_test::set_up(r, render_test::flat_texture());
+    CityGrid city;
+    city_test::build(city, {});
+    Player player;
+    Hostage hostage;
+    Grenade grenade;
+    std::vector<Ant> ants(2);
+    for (Actor* a : std::initializer_list<Actor*>{&player, &hostage, &grenade, &ants[0], &ants[1]}) {
+        a->pos_x = 20.0f;
+        a->pos_y = 20.0f;
+        a->pos_z = 1.0f;
+    }
+    grenade.visible = true;
+    ants[1].visible = false;  // knocked out: legs only
+    render_test::look(kPerspective, glm::vec3(40, 60, 6), glm::vec3(0, -1, -0.1f));
+    render_stats = RenderStats{};
+    r.draw_city(city, MeshCube);
+    int64_t city_calls = render_stats.draw_calls;
+
+    free_camera = false;
+    render_stats = RenderStats{};
+    draw_scene(r, city, player, hostage, grenade, ants, true, 3);
+    EXPECT_EQ(render_stats.draw_calls, city_calls + 5 + 1 + 7 + 6);
+    free_camera = true;
+    grenade.visible = false;
+    render_stats = RenderStats{};
+    draw_scene(r, city, player, hostage, grenade, ants, false, 3);
+    EXPECT_EQ(render_stats.draw_calls, city_calls + 5 + 5 + 7 + 6);
+    free_camera = false;
+    r.release();
+}
+
+TEST(SceneAnimation, LimbsSwingOnlyWhileMovingAndAntLegsAlternate) {
+    Ant ant;
+    ant.motion_mode = MotionSlide;
+    const float degree = kDegreesToRadians;
+    for (int leg : {1, 3, 5}) EXPECT_FLOAT_EQ(ant_leg_swing_angle(ant, leg, 3), -5.0f * degree);
+    for (int leg : {2, 4, 6}) EXPECT_FLOAT_EQ(ant_leg_swing_angle(ant, leg, 3), 1.0f * degree);
+    EXPECT_FLOAT_EQ(ant_leg_swing_angle(ant, 2, 2), 10.0f * degree);
+    ant.motion_mode = MotionTurnRight;
+    EXPECT_FLOAT_EQ(ant_leg_swing_angle(ant, 1, 6), 10.0f * degree);
+    ant.motion_mode = MotionLift;
+    EXPECT_EQ(ant_leg_swing_angle(ant, 1, 6), 0.0f);
+
+    Player player;
+    player.motion_mode = MotionTurnLeft;
+    EXPECT_FLOAT_EQ(arm_swing_angle(player, 1), 15.0f * degree);
+    EXPECT_FLOAT_EQ(leg_swing_angle(player, 1), -15.0f * degree);
+    EXPECT_FLOAT_EQ(arm_swing_angle(player, 8), -7.5f * degree);
+    player.motion_mode = MotionNone;
+    EXPECT_EQ(arm_swing_angle(player, 1), 0.0f);
+    EXPECT_EQ(character_meshes(true).body, MeshGirlBody);
+    EXPECT_EQ(character_meshes(false).arm1, MeshBoyArm1);
+    EXPECT_EQ(character_meshes(false).leg2, MeshLeg2);
+}

@@ -12,6 +12,7 @@
 #include "actors/hostage.h"
 #include "actors/player.h"
 #include "app/loop_clock.h"
+#include "render/renderer.h"
 #include "ui/screen_resources.h"
 #include "world/city_grid.h"
 #include "world/collision.h"
@@ -50,6 +51,9 @@ struct GameSession {
     int32_t rescued_count = 0;
     int32_t death_cause = DeathNone;
     int32_t cheat_code = CheatNone;
+    uint32_t vertex_array = 0;
+    Renderer renderer;
+    std::vector<int32_t> mesh_handles;  // in registration order
     sf::Font font;  // never loaded: only the menu labels' font reference
     ScreenResources screens;
 

@@ -9,7 +9,6 @@
 constexpr double kTickSeconds = double(0.01f);
 constexpr double kTicksPerDecision = 40.0;
 constexpr double kMenuGateSeconds = 0.8;
-constexpr int32_t kAnimationFrames = 10;
 
 struct LoopClock {
     int32_t frame_count = 0;

@@ -12,3 +12,6 @@ target_sources(swarmfall_core PRIVATE
   app/menu_states.cpp
   app/round_rules.cpp
   app/loop_clock.cpp)
+target_sources(swarmfall_core PRIVATE
+  app/startup.cpp
+  app/game_draw.cpp)

@@ -1,2 +1,5 @@
 # Test programs for app.
 swarmfall_test(test_game_loop test_game_loop.cpp)
+swarmfall_test(test_startup test_startup.cpp)
+target_compile_definitions(test_startup PRIVATE SWARMFALL_BINARY="$<TARGET_FILE:swarmfall>")
+add_dependencies(test_startup swarmfall)

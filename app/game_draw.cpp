@@ -1,0 +1,82 @@
+#include "app/game_draw.h"
+
+#include <ostream>
+
+#include "app/game_session.h"
+#include "app/game_state.h"
+#include "app/key_bindings.h"
+#include "app/round_rules.h"
+#include "render/hud.h"
+#include "render/mesh_handles.h"
+#include "render/scene.h"
+#include "render/text_overlay.h"
+#include "ui/screens.h"
+
+void register_meshes(GameSession& s) {
+    s.mesh_handles.clear();
+    for (const char* path : kMeshFiles) s.mesh_handles.push_back(s.renderer.add_mesh(path));
+}
+
+namespace {
+constexpr int32_t kMessageSize = 30;
+constexpr int32_t kMessageRow = 192;
+
+void message(const char* text, int32_t x, int32_t y) {
+    print_text(text, x, y, kMessageSize, 1.0f, 0.0f, 0.0f);
+}
+
+void draw_world(GameSession& s) {
+    draw_scene(s.renderer, s.city, s.player, s.hostage, s.grenade, s.ants,
+               s.player_is_girl, s.clock.animation_frame);
+    draw_hud(s.screens, s.player, s.hostage, s.time_left);
+}
+
+void draw_death_message(const GameSession& s) {
+    switch (s.death_cause) {
+    case DeathPlayer: message(" EATEN ALIVE     ", 161, kMessageRow); break;
+    case DeathHostage: message(" IVE BEEN EATEN ALIVE ", 41, kMessageRow); break;
+    default: message(" SUSPICIOUS DEATH     ", 161, kMessageRow); break;
+    }
+}
+}  // namespace
+
+void draw_game_state(GameSession& s, std::ostream& out) {
+    ScreenResources& screens = s.screens;
+    switch (game_state) {
+    case Intro: draw_intro_cycle(screens); break;
+    case ChooseCharacter: draw_choose_prompt(screens); break;
+    case Story: draw_story(screens); break;
+    case StoryWaitKey: draw_story_prompt(screens); break;
+    case Playing: {
+        draw_world(s);
+        PlayMessage m = play_message(s);
+        if (m.text) message(m.text, m.x, m.y);
+        break;
+    }
+    case HaveAnotherGo:
+        draw_world(s);
+        message("'HAVE ANOTHER GO'       ", 71, kMessageRow);
+        break;
+    case RescueMessage:
+        draw_world(s);
+        message("'CONGRATULATIONS !!!'       ", 71, kMessageRow);
+        break;
+    case ScoreScreen: draw_score_screen(screens); break;
+    case ScoreWaitKey: draw_score_prompt(screens); break;
+    case OptionsMenu: draw_options_menu(screens, out); break;
+    case ControlsMenu: draw_controls_menu(screens, key_bindings, s.rebinding); break;
+    case TimeUpScreen: draw_time_up_screen(screens); break;
+    case TimeUpWaitKey: draw_time_up_prompt(screens); break;
+    case DeathMessage:
+        draw_world(s);
+        draw_death_message(s);
+        break;
+    case HostageFound:
+        draw_world(s);
+        message("'MY HERO!'       ", 191, kMessageRow);
+        message("'TAKE ME AWAY     ", 131, 252);
+        message(" FROM ALL THIS!'  ", 101, 312);
+        break;
+    default: break;
+    }
+}

@@ -1,0 +1,148 @@
+#include "app/startup.h"
+
+#include <GL/glew.h>
+#include <GLFW/glfw3.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+#include "app/game_draw.h"
+#include "app/game_loop.h"
+#include "app/game_session.h"
+#include "app/platform.h"
+#include "render/mesh_handles.h"
+#include "render/renderer.h"
+#include "render/text_overlay.h"
+#include "ui/screens.h"
+
+namespace {
+constexpr int kWindowWidth = 1024;
+constexpr int kWindowHeight = 768;
+constexpr const char* kWindowTitle = "Swarmfall";
+constexpr int kSamples = 4;
+constexpr double kCursorCentreX = 512.0;
+constexpr double kCursorCentreY = 384.0;
+constexpr const char* kFontPath = "texture/Holstein.DDS";
+
+// Start-up failures wait for one character (end of input counts), so a
+// console window stays open long enough to be read.
+void wait_for_key() { std::getchar(); }
+
+void set_window_hints() {
+    glfwWindowHint(GLFW_SAMPLES, kSamples);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
+    glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, 1);
+    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+}
+
+void set_gl_state() {
+    glClearColor(0.75f, 0.75f, 0.75f, 0.0f);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    glEnable(GL_CULL_FACE);
+}
+
+void start_music(GameSession& s) {
+    // Without the file the game simply runs in silence.
+    if (s.music.openFromFile(kMusicPath)) {
+        s.music.setLoop(true);
+        s.music.setVolume(kMusicVolume);
+        s.music.play();
+    }
+}
+
+void main_loop(GameSession& s) {
+    for (;;) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        if (!run_logic_pass(s, std::cout)) break;
+        draw_game_state(s, std::cout);
+        glfwSwapBuffers(game_window);
+        glfwPollEvents();
+        if (window_should_close()) break;
+    }
+}
+
+void shut_down(std::unique_ptr<GameSession>& s) {
+    s->renderer.release();
+    glDeleteVertexArrays(1, &s->vertex_array);
+    release_screen_graphics(s->screens);
+    release_text_overlay();
+    glfwTerminate();
+    game_window = nullptr;
+    s.reset();
+}
+
+// A window or GLEW failure: report, wait, and undo what was built.
+int fail_after_glfw(const char* message, std::unique_ptr<GameSession>& s) {
+    std::cerr << message;
+    wait_for_key();
+    glfwTerminate();
+    game_window = nullptr;
+    s.reset();
+    return -1;
+}
+}  // namespace
+
+void find_asset_directory(const char* argv0) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (fs::is_directory("shaders", error)) return;
+    fs::path exe = fs::read_symlink("/proc/self/exe", error);
+    if (error && argv0) exe = fs::absolute(argv0, error);
+    if (!exe.empty() && fs::is_directory(exe.parent_path() / "shaders", error)) {
+        fs::current_path(exe.parent_path(), error);
+    }
+}
+
+int run_game() {
+    if (!glfwInit()) {
+        std::cerr << "Failed to initialize GLFW\n";
+        wait_for_key();
+        return -1;
+    }
+    auto session = std::make_unique<GameSession>();
+    GameSession& s = *session;
+    s.init_world();
+
+    set_window_hints();
+    game_window = glfwCreateWindow(kWindowWidth, kWindowHeight, kWindowTitle, nullptr, nullptr);
+    if (!game_window) {
+        return fail_after_glfw(
+            "Failed to open GLFW window. If you have an Intel GPU, they are not 3.3 compatible. "
+            "Try the 2.1 version of the tutorials.\n",
+            session);
+    }
+    glfwMakeContextCurrent(game_window);
+    glewExperimental = GL_TRUE;
+    if (glewInit() != GLEW_OK) return fail_after_glfw("Failed to initialize GLEW\n", session);
+
+    glfwSetInputMode(game_window, GLFW_STICKY_KEYS, 1);
+    glfwSetInputMode(game_window, GLFW_CURSOR, GLFW_CURSOR_HIDDEN);
+    glfwPollEvents();
+    glfwSetCursorPos(game_window, kCursorCentreX, kCursorCentreY);
+    set_gl_state();
+    glGenVertexArrays(1, &s.vertex_array);
+    glBindVertexArray(s.vertex_array);
+
+    s.renderer = Renderer{};
+    s.renderer.init(kWindowWidth, kWindowHeight);
+    register_meshes(s);
+    s.renderer.render_shadow_map(s.city, s.mesh_handles[MeshCube]);
+    const double frame_time_base = glfwGetTime();
+    s.time_left = kRoundTime;
+    s.hero_message_pending = true;
+    start_round(s);
+    init_text_overlay(kFontPath);
+    s.clock = LoopClock{};
+    s.clock.frame_time_base = frame_time_base;
+    start_music(s);
+    s.bitten_timer = s.hostage_bitten_timer = s.paralysed_timer = 0;
+    init_screen_graphics(s.screens);
+
+    main_loop(s);
+    shut_down(session);
+    return 0;
+}

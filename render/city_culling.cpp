@@ -18,6 +18,20 @@ ViewFacing view_facing(const glm::mat4& projection, const glm::mat4& view) {
     return facing;
 }
 
+float box_distance(const ViewFacing& facing, const glm::vec3& lo, const glm::vec3& hi) {
+    if (facing.orthographic) {
+        float nearest = 0.0f;
+        for (int corner = 0; corner < 8; ++corner) {
+            glm::vec3 c((corner & 1) ? hi.x : lo.x, (corner & 2) ? hi.y : lo.y, (corner & 4) ? hi.z : lo.z);
+            float along = glm::dot(c - facing.eye, facing.forward);
+            nearest = corner == 0 ? along : std::min(nearest, along);
+        }
+        return nearest;
+    }
+    glm::vec3 closest = glm::clamp(facing.eye, lo, hi);
+    return glm::distance(closest, facing.eye);
+}
+
 bool range_may_face_viewer(const CityRange& range, const ViewFacing& facing) {
     if (range.face < 0 || range.face >= FaceInner) return true;
     int axis = range.face / 2;
@@ -38,10 +52,12 @@ std::vector<DrawRun> city_draw_runs(const std::vector<CityRange>& ranges, int32_
         if (r.type_object != type_object || r.count <= 0) continue;
         if (!range_may_face_viewer(r, facing)) continue;
         if (!box_in_frustum(planes, r.box_min, r.box_max)) continue;
+        float nearest = box_distance(facing, r.box_min, r.box_max);
         if (!runs.empty() && runs.back().first + runs.back().count == r.first) {
             runs.back().count += r.count;
+            runs.back().nearest = std::min(runs.back().nearest, nearest);
         } else {
-            runs.push_back({r.first, r.count});
+            runs.push_back({r.first, r.count, nearest});
         }
     }
     budget = std::max(budget, 1);
@@ -65,6 +81,7 @@ std::vector<DrawRun> city_draw_runs(const std::vector<CityRange>& ranges, int32_
         } else {
             DrawRun& last = merged.back();
             last.count = runs[i].first + runs[i].count - last.first;
+            last.nearest = std::min(last.nearest, runs[i].nearest);
         }
     }
     return merged;

@@ -23,9 +23,14 @@ struct ViewFacing {
 struct DrawRun {
     int32_t first = 0;
     int32_t count = 0;
+    float nearest = 0.0f;  // how far the nearest of its ranges lies ahead of the eye
 };
 
 ViewFacing view_facing(const glm::mat4& projection, const glm::mat4& view);
+
+// Distance from the eye to a box (0 when the eye is inside); along the view
+// direction for an orthographic view.
+float box_distance(const ViewFacing& facing, const glm::vec3& lo, const glm::vec3& hi);
 
 // False only when every face of the range is turned away from the eye, so
 // back-face culling would drop all of it anyway.
@@ -34,7 +39,8 @@ bool range_may_face_viewer(const CityRange& range, const ViewFacing& facing);
 // Ranges of one type inside the frustum and possibly facing the eye, joined
 // where they touch in the buffer; when more runs remain than `budget`, the
 // smallest gaps are drawn too (their vertices fall outside the view or face
-// away, so the picture does not change).
+// away, so the picture does not change). Runs come in buffer order; sorting
+// them by `nearest` lets near geometry hide far geometry before it is shaded.
 std::vector<DrawRun> city_draw_runs(const std::vector<CityRange>& ranges, int32_t type_object,
                                     const FrustumPlanes& planes, const ViewFacing& facing,
                                     int budget);

@@ -1,6 +1,10 @@
 // The shadow pass, the city pass and the mesh pass of the 3D scene.
 #include <GL/glew.h>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
@@ -159,14 +163,25 @@ void Renderer::draw_city(const CityGrid& city, int32_t cube_mesh) {
     upload_matrix(model_location, glm::mat4(1.0f));
     upload_matrix(depth_bias_mvp_location, m.depth_bias_view_projection);
     ViewFacing facing = view_facing(projection_matrix, view_matrix);
-    // Blocks first: the floor behind them then fails the depth test before
-    // it is shaded. Only the order of equal depths changes, at shared edges.
-    for (int32_t type : {kCityTypeBlock, kCityTypeFloor}) {
-        glUniform1i(type_object_location, type);
+    // Nearest first, blocks and floor together: what is hidden then fails
+    // the depth test before it is shaded.
+    std::vector<std::pair<DrawRun, int32_t>> runs;
+    for (int32_t type = kCityTypeFloor; type <= kCityTypeBlock; ++type) {
         for (const DrawRun& run :
              city_draw_runs(city_ranges, type, frustum_planes, facing, kCityRunBudget)) {
-            draw_triangles(run.first, run.count);
+            runs.push_back({run, type});
         }
+    }
+    std::stable_sort(runs.begin(), runs.end(), [](const auto& a, const auto& b) {
+        return a.first.nearest < b.first.nearest;
+    });
+    int32_t current_type = -1;
+    for (const auto& [run, type] : runs) {
+        if (type != current_type) {
+            glUniform1i(type_object_location, type);
+            current_type = type;
+        }
+        draw_triangles(run.first, run.count);
     }
     draw_near_cut(city, cube_mesh);
     disable_attributes();

@@ -18,6 +18,40 @@ uint32_t upload_static(const std::vector<T>& data) {
 
 }  // namespace
 
+uint32_t expand_to_rgba8(uint32_t texture) {
+    if (texture == 0) return 0;
+    glBindTexture(GL_TEXTURE_2D, texture);
+    GLint compressed = GL_FALSE;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_COMPRESSED, &compressed);
+    if (compressed != GL_TRUE) return texture;
+    std::vector<std::vector<unsigned char>> levels;
+    std::vector<std::pair<GLint, GLint>> sizes;
+    for (GLint level = 0;; ++level) {
+        GLint w = 0, h = 0;
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &w);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_HEIGHT, &h);
+        if (w <= 0 || h <= 0) break;
+        levels.emplace_back(size_t(w) * size_t(h) * 4);
+        sizes.push_back({w, h});
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glGetTexImage(GL_TEXTURE_2D, level, GL_RGBA, GL_UNSIGNED_BYTE, levels.back().data());
+        if (w == 1 && h == 1) break;
+    }
+    GLuint expanded = 0;
+    glGenTextures(1, &expanded);
+    glBindTexture(GL_TEXTURE_2D, expanded);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    for (size_t level = 0; level < levels.size(); ++level) {
+        glTexImage2D(GL_TEXTURE_2D, GLint(level), GL_RGBA8, sizes[level].first, sizes[level].second,
+                     0, GL_RGBA, GL_UNSIGNED_BYTE, levels[level].data());
+    }
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, GLint(levels.size()) - 1);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    glDeleteTextures(1, &texture);
+    return expanded;
+}
+
 void Renderer::init(float width, float height) {
     screen_width = width;
     screen_height = height;
@@ -36,7 +70,7 @@ void Renderer::init(float width, float height) {
     light_inv_direction_location =
         glGetUniformLocation(scene_program, "LightInvDirection_worldspace");
 
-    block_texture = load_dds_texture(kBlockTexture);
+    block_texture = expand_to_rgba8(load_dds_texture(kBlockTexture));
 
     glGenFramebuffers(1, &shadow_framebuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, shadow_framebuffer);

@@ -20,6 +20,12 @@ constexpr const char* kSceneFragmentShader = "shaders/CubeFragmentShader.fsh";
 constexpr const char* kBlockTexture = "texture/Cube_BMP_BC7_2.DDS";
 constexpr int32_t kTypeObjectMesh = 2;
 
+// A copy of a 2D texture with every level decoded to plain RGBA8 and the
+// same filters; the original is deleted. Software rasterizers decode
+// block-compressed texels on every fetch, which made texturing a large part
+// of a frame; decoded once at start-up, the picture stays the same.
+uint32_t expand_to_rgba8(uint32_t texture);
+
 struct Renderer {
     uint32_t depth_program = 0;
     int32_t depth_mvp_location = -1;

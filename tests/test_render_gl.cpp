@@ -79,6 +79,41 @@ TEST(RendererGl, InitBuildsASquareShadowMapAndFindsTheUniforms) {
     r.release();
 }
 
+TEST(RendererGl, BlockTextureIsKeptDecodedWithTheSamePixels) {
+    REQUIRE_GL();
+    std::string path = test_files::temp_path("block.dds");
+    std::vector<uint8_t> data = test_files::solid_dxt1(32, 16, 6, 0xF81F);
+    data[8] = 0x00;  // one block of another colour in the top level
+    data[9] = 0x00;
+    data[10] = 0x00;
+    data[11] = 0x00;
+    test_files::write_bytes(path, test_files::dds_bytes(32, 16, 256, 6, kFourCcDxt1, data));
+    auto pixels = [](uint32_t texture, int level, int w, int h) {
+        std::vector<unsigned char> out(size_t(w * h * 4));
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glGetTexImage(GL_TEXTURE_2D, level, GL_RGBA, GL_UNSIGNED_BYTE, out.data());
+        return out;
+    };
+    uint32_t compressed = load_dds_texture(path.c_str());
+    std::vector<unsigned char> top = pixels(compressed, 0, 32, 16);
+    std::vector<unsigned char> second = pixels(compressed, 1, 16, 8);
+    uint32_t decoded = expand_to_rgba8(compressed);
+    EXPECT_FALSE(glIsTexture(compressed));
+    GLint format = 0, max_level = 0, min_filter = 0;
+    glBindTexture(GL_TEXTURE_2D, decoded);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_INTERNAL_FORMAT, &format);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, &max_level);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &min_filter);
+    EXPECT_EQ(format, GL_RGBA8);
+    EXPECT_EQ(max_level, 5);  // 32 x 16 halves to 1 x 1 in six levels
+    EXPECT_EQ(min_filter, GL_LINEAR_MIPMAP_LINEAR);
+    EXPECT_EQ(pixels(decoded, 0, 32, 16), top);
+    EXPECT_EQ(pixels(decoded, 1, 16, 8), second);
+    EXPECT_EQ(expand_to_rgba8(0), 0u);
+    glDeleteTextures(1, &decoded);
+}
+
 TEST(RendererGl, MeshHandlesCountUpAndAFailedLoadStillTakesOne) {
     REQUIRE_GL();
     Renderer r;

@@ -137,23 +137,6 @@ void Renderer::render_shadow_map(const CityGrid& city, int32_t cube_mesh) {
     end_shadow_pass(*this);
 }
 
-void Renderer::render_shadow_map_per_cube(const CityGrid& city, int32_t cube_mesh) {
-    begin_shadow_pass(*this);
-    if (valid_mesh(*this, cube_mesh)) {
-        glm::mat4 depth_vp = depth_view_projection();
-        glEnableVertexAttribArray(0);
-        glBindBuffer(GL_ARRAY_BUFFER, vertex_buffers[size_t(cube_mesh)]);
-        glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 0, nullptr);
-        int32_t count = vertex_counts[size_t(cube_mesh)];
-        for_each_city_cube(city, [&](int i, int j, int k) {
-            glm::mat4 model = glm::translate(glm::mat4(1.0f), glm::vec3(2.0f * i, 2.0f * j, 2.0f * k));
-            upload_matrix(depth_mvp_location, depth_vp * model);
-            draw_triangles(0, count);
-        });
-    }
-    end_shadow_pass(*this);
-}
-
 void Renderer::draw_city(const CityGrid& city, int32_t cube_mesh) {
     build_city(city, cube_mesh);
     SceneMatrices m = begin_scene(*this);

@@ -76,7 +76,6 @@ struct Renderer {
     // The same picture with one draw call per visible cube; kept to compare
     // against (benchmark, tests).
     void draw_city_per_cube(const CityGrid& city, int32_t cube_mesh);
-    void render_shadow_map_per_cube(const CityGrid& city, int32_t cube_mesh);
     // One mesh at `position` (cells) turned by `angle` radians about z.
     void draw_mesh(const glm::vec3& position, float angle, int32_t mesh);
 };

@@ -17,33 +17,26 @@ constexpr int kObjCases = 2500;
 constexpr int kDdsCases = 1200;
 
 std::string random_obj_line(std::mt19937& rng) {
-    auto pick = [&](int n) { return int(rng() % uint32_t(n)); };
-    auto number = [&]() {
-        static const char* odd[] = {"0", "-1", "1e39", "nan", "-0", "2147483648", "x", ""};
-        if (pick(6) == 0) return std::string(odd[pick(8)]);
-        return std::to_string(pick(12) - 2);
-    };
-    switch (pick(9)) {
+    static const char* numbers[] = {"0", "-1", "1e39", "nan", "2147483648", "x", "", "1", "2", "3", "7"};
+    auto number = [&]() { return std::string(numbers[rng() % 11]); };
+    switch (rng() % 7) {
     case 0: return "v " + number() + " " + number() + " " + number();
     case 1: return "vt " + number() + " " + number();
     case 2: return "vn " + number() + " " + number() + " " + number();
     case 3: {
         std::string face = "f";
-        int corners = 1 + pick(5);
-        for (int c = 0; c < corners; ++c) {
-            face += " " + number() + (pick(5) ? "/" : "") + number() + (pick(5) ? "/" : "//") + number();
+        for (int c = int(1 + rng() % 5); c > 0; --c) {
+            face += " " + number() + (rng() % 5 ? "/" : "") + number() + (rng() % 5 ? "/" : "//") + number();
         }
         return face;
     }
-    case 4: return std::string(size_t(100 + pick(200)), char('a' + pick(26)));
-    case 5: return "# " + std::string(size_t(pick(1500)), 'c');
-    case 6: return "f 1/1/1 2/2/2 3/3/3";
-    case 7: {
+    case 4: return std::string(size_t(100 + rng() % 200), char('a' + rng() % 26));
+    case 5: return "# " + std::string(size_t(rng() % 1500), 'c');
+    default: {
         std::string junk;
-        for (int i = pick(40); i > 0; --i) junk += char(rng() % 256);
+        for (int i = int(rng() % 40); i > 0; --i) junk += char(rng() % 256);
         return junk;
     }
-    default: return "s off";
     }
 }
 

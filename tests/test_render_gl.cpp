@@ -88,29 +88,25 @@ TEST(RendererGl, BlockTextureIsKeptDecodedWithTheSamePixels) {
     data[10] = 0x00;
     data[11] = 0x00;
     test_files::write_bytes(path, test_files::dds_bytes(32, 16, 256, 6, kFourCcDxt1, data));
-    auto pixels = [](uint32_t texture, int level, int w, int h) {
-        std::vector<unsigned char> out(size_t(w * h * 4));
+    auto pixels = [](uint32_t texture, int level) {
+        std::vector<unsigned char> out(size_t(32 * 16 * 4));
         glBindTexture(GL_TEXTURE_2D, texture);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glGetTexImage(GL_TEXTURE_2D, level, GL_RGBA, GL_UNSIGNED_BYTE, out.data());
         return out;
     };
     uint32_t compressed = load_dds_texture(path.c_str());
-    std::vector<unsigned char> top = pixels(compressed, 0, 32, 16);
-    std::vector<unsigned char> second = pixels(compressed, 1, 16, 8);
+    std::vector<unsigned char> top = pixels(compressed, 0), second = pixels(compressed, 1);
     uint32_t decoded = expand_to_rgba8(compressed);
     EXPECT_FALSE(glIsTexture(compressed));
-    GLint format = 0, max_level = 0, min_filter = 0;
+    GLint format = 0, max_level = 0;
     glBindTexture(GL_TEXTURE_2D, decoded);
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_INTERNAL_FORMAT, &format);
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, &max_level);
-    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &min_filter);
     EXPECT_EQ(format, GL_RGBA8);
     EXPECT_EQ(max_level, 5);  // 32 x 16 halves to 1 x 1 in six levels
-    EXPECT_EQ(min_filter, GL_LINEAR_MIPMAP_LINEAR);
-    EXPECT_EQ(pixels(decoded, 0, 32, 16), top);
-    EXPECT_EQ(pixels(decoded, 1, 16, 8), second);
-    EXPECT_EQ(expand_to_rgba8(0), 0u);
+    EXPECT_EQ(pixels(decoded, 0), top);
+    EXPECT_EQ(pixels(decoded, 1), second);
     glDeleteTextures(1, &decoded);
 }
 
@@ -186,36 +182,21 @@ TEST(RendererGl, BatchedCityDrawsThePictureOfOneCallPerCube) {
     r.release();
 }
 
-TEST(RendererGl, BatchedShadowMapMatchesOneCallPerCube) {
+TEST(RendererGl, ShadowPassIsOneDrawAndGivesTheWindowBack) {
     REQUIRE_GL();
     Renderer r;
     render_test::set_up(r, 0);
     CityGrid city;
     city.init();
-    auto read_depth = [&]() {
-        std::vector<float> depth(1024 * 1024);
-        glBindTexture(GL_TEXTURE_2D, r.depth_texture);
-        glGetTexImage(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, GL_FLOAT, depth.data());
-        return depth;
-    };
     render_stats = RenderStats{};
     r.render_shadow_map(city, MeshCube);
     EXPECT_EQ(render_stats.draw_calls, 1);
-    std::vector<float> batched = read_depth();
-    r.render_shadow_map_per_cube(city, MeshCube);
-    std::vector<float> per_cube = read_depth();
-    int differing = 0, covered = 0;
-    for (size_t i = 0; i < batched.size(); ++i) {
-        differing += std::abs(batched[i] - per_cube[i]) > 1e-5f;
-        covered += batched[i] < 1.0f;
-    }
-    EXPECT_LT(differing, 1024 * 1024 / 500);
-    EXPECT_GT(covered, 1024 * 1024 / 2);
-    // The viewport is the window's again afterwards.
-    GLint viewport[4] = {0, 0, 0, 0};
+    GLint viewport[4] = {0, 0, 0, 0}, framebuffer = -1;
     glGetIntegerv(GL_VIEWPORT, viewport);
+    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &framebuffer);
     EXPECT_EQ(viewport[2], 1024);
     EXPECT_EQ(viewport[3], 768);
+    EXPECT_EQ(framebuffer, 0);
     r.release();
 }
 
@@ -257,23 +238,12 @@ TEST(RendererGl, SceneDrawsThePlayerOnlyWithTheFreeCamera) {
 TEST(SceneAnimation, LimbsSwingOnlyWhileMovingAndAntLegsAlternate) {
     Ant ant;
     ant.motion_mode = MotionSlide;
-    const float degree = kDegreesToRadians;
-    for (int leg : {1, 3, 5}) EXPECT_FLOAT_EQ(ant_leg_swing_angle(ant, leg, 3), -5.0f * degree);
-    for (int leg : {2, 4, 6}) EXPECT_FLOAT_EQ(ant_leg_swing_angle(ant, leg, 3), 1.0f * degree);
-    EXPECT_FLOAT_EQ(ant_leg_swing_angle(ant, 2, 2), 10.0f * degree);
-    ant.motion_mode = MotionTurnRight;
-    EXPECT_FLOAT_EQ(ant_leg_swing_angle(ant, 1, 6), 10.0f * degree);
+    for (int leg : {1, 3, 5}) EXPECT_FLOAT_EQ(ant_leg_swing_angle(ant, leg, 3), -5.0f * kDegreesToRadians);
+    for (int leg : {2, 4, 6}) EXPECT_FLOAT_EQ(ant_leg_swing_angle(ant, leg, 3), 1.0f * kDegreesToRadians);
     ant.motion_mode = MotionLift;
     EXPECT_EQ(ant_leg_swing_angle(ant, 1, 6), 0.0f);
-
     Player player;
     player.motion_mode = MotionTurnLeft;
-    EXPECT_FLOAT_EQ(arm_swing_angle(player, 1), 15.0f * degree);
-    EXPECT_FLOAT_EQ(leg_swing_angle(player, 1), -15.0f * degree);
-    EXPECT_FLOAT_EQ(arm_swing_angle(player, 8), -7.5f * degree);
-    player.motion_mode = MotionNone;
-    EXPECT_EQ(arm_swing_angle(player, 1), 0.0f);
-    EXPECT_EQ(character_meshes(true).body, MeshGirlBody);
-    EXPECT_EQ(character_meshes(false).arm1, MeshBoyArm1);
-    EXPECT_EQ(character_meshes(false).leg2, MeshLeg2);
+    EXPECT_FLOAT_EQ(arm_swing_angle(player, 1), 15.0f * kDegreesToRadians);
+    EXPECT_FLOAT_EQ(leg_swing_angle(player, 1), -15.0f * kDegreesToRadians);
 }

@@ -18,9 +18,6 @@ void register_meshes(GameSession& s) {
 }
 
 namespace {
-constexpr int32_t kMessageSize = 30;
-constexpr int32_t kMessageRow = 192;
-
 void message(const char* text, int32_t x, int32_t y) {
     print_text(text, x, y, kMessageSize, 1.0f, 0.0f, 0.0f);
 }

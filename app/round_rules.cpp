@@ -8,8 +8,6 @@
 #include "app/platform.h"
 
 namespace {
-constexpr int32_t kMessageRow = 192;
-
 void change_state(GameSession& s, int32_t state) {
     game_state = state;
     s.clock.resync_clock = true;

@@ -7,6 +7,8 @@
 struct GameSession;
 
 constexpr int32_t kMessageUnits = 3;          // countdown units a message shows
+constexpr int32_t kMessageRow = 192;          // text row of the play messages
+constexpr int32_t kMessageSize = 30;
 constexpr int32_t kPointsPerImmobilisedAnt = 10;
 constexpr int32_t kCityInsideFirst = 10;      // a hostage outside 10..138 is rescued
 constexpr int32_t kCityInsideLast = 138;

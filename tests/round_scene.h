@@ -12,6 +12,7 @@
 #include "actors/random_source.h"
 #include "actors/round_setup.h"
 #include "actors/scent_map.h"
+#include "scene_builder.h"
 #include "world/city_grid.h"
 #include "world/collision.h"
 
@@ -45,16 +46,7 @@ struct RoundScene {
     void block(int x, int y, int z) { city.cells[z][cell_index(x, y)] = CellBlock; }
     void clear(int x, int y, int z) { city.cells[z][cell_index(x, y)] = CellEmpty; }
 
-    void put(Actor& actor, CellCoord cell, int facing = 0) {
-        actor.city = &city;
-        actor.cell_x = cell.x;
-        actor.cell_y = cell.y;
-        actor.cell_z = cell.z;
-        actor.facing = facing;
-        actor.facing_angle = angle_for_facing(facing);
-        actor.motion_mode = MotionNone;
-        actor.snap_to_cell();
-    }
+    void put(Actor& actor, CellCoord cell, int facing = 0) { place_actor(actor, city, cell, facing); }
     Ant& add_ant(CellCoord cell, int32_t state = AntReady, int facing = 0) {
         ants.emplace_back();
         Ant& ant = ants.back();

@@ -24,6 +24,18 @@
 #include "world/collision.h"
 #include "world/level_landmarks.h"
 
+// Puts an actor in a cell, standing still, drawn where it stands.
+inline void place_actor(Actor& actor, const CityGrid& city, CellCoord cell, int facing) {
+    actor.city = &city;
+    actor.cell_x = cell.x;
+    actor.cell_y = cell.y;
+    actor.cell_z = cell.z;
+    actor.facing = facing;
+    actor.facing_angle = angle_for_facing(facing);
+    actor.motion_mode = MotionNone;
+    actor.snap_to_cell();
+}
+
 namespace scene_detail {
 // Calls an actor's decision update when its type has one taking the world,
 // so the builder works for actors whose behaviour is not written yet.
@@ -100,16 +112,7 @@ struct Scene {
     }
     void set_cell(int x, int y, int z, int32_t code) { city.cells[z][cell_index(x, y)] = code; }
 
-    void place(Actor& actor, CellCoord cell, int facing) {
-        actor.city = &city;
-        actor.cell_x = cell.x;
-        actor.cell_y = cell.y;
-        actor.cell_z = cell.z;
-        actor.facing = facing;
-        actor.facing_angle = angle_for_facing(facing);
-        actor.motion_mode = MotionNone;
-        actor.snap_to_cell();
-    }
+    void place(Actor& actor, CellCoord cell, int facing) { place_actor(actor, city, cell, facing); }
     void place_player(CellCoord cell, int facing = 0) { place(player, cell, facing); }
     Hostage& add_hostage(CellCoord cell, int32_t state = HostageCaptive, int facing = 0) {
         place(hostage, cell, facing);

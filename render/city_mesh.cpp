@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "render/city_merge.h"
 #include "world/city_grid.h"
 
 namespace {
@@ -46,18 +47,28 @@ struct Group {
     bool empty = true;
 };
 
+void push_vertex(Group& group, const glm::vec3& p, const glm::vec2& uv, const glm::vec3& n,
+                 const glm::vec4& rect) {
+    group.vertices.insert(group.vertices.end(), {p.x, p.y, p.z, uv.x, uv.y, n.x, n.y, n.z, rect.x,
+                                                 rect.y, rect.z, rect.w});
+}
+
+void grow_bounds(Group& group, int face, const glm::vec3& lo, const glm::vec3& hi);
+
 void add_cube(Group& group, const MeshData& cube, const std::vector<int32_t>& classes, int face,
               const glm::vec3& centre, const Bounds& cube_bounds) {
     for (size_t t = 0; t < classes.size(); ++t) {
         if (classes[t] != face) continue;
         for (size_t c = 3 * t; c < 3 * t + 3; ++c) {
             glm::vec3 p = cube.positions[c] + centre;
-            group.vertices.insert(group.vertices.end(),
-                                  {p.x, p.y, p.z, cube.uvs[c].x, cube.uvs[c].y, cube.normals[c].x,
-                                   cube.normals[c].y, cube.normals[c].z});
+            push_vertex(group, p, cube.uvs[c], cube.normals[c], glm::vec4(0.0f));
         }
     }
-    glm::vec3 lo = centre + cube_bounds.min, hi = centre + cube_bounds.max;
+    grow_bounds(group, face, centre + cube_bounds.min, centre + cube_bounds.max);
+}
+
+// Widens the group's box and face-plane span by one cube or rectangle.
+void grow_bounds(Group& group, int face, const glm::vec3& lo, const glm::vec3& hi) {
     float plane = 0.0f;
     if (face != FaceInner) {
         int axis = face_axis(face);
@@ -77,7 +88,74 @@ void add_cube(Group& group, const MeshData& cube, const std::vector<int32_t>& cl
     }
 }
 
+// One rectangle of `counts` cells from cell `first`, all showing side
+// `face`: the side's triangles stretched over it, their texture coordinates
+// carried on at the same rate and told which rectangle to wrap into. A lone
+// cell is the cube's own side, untouched.
+void add_rect(Group& group, const MeshData& cube, const std::vector<int32_t>& classes, int face,
+              const FaceTextureMap& map, const glm::ivec3& first, const glm::ivec3& counts,
+              const Bounds& cube_bounds) {
+    glm::vec3 centre = 2.0f * glm::vec3(first);
+    if (counts == glm::ivec3(1)) {
+        add_cube(group, cube, classes, face, centre, cube_bounds);
+        return;
+    }
+    const int ua = face_u_axis(face), va = face_v_axis(face);
+    glm::vec3 size = cube_bounds.max - cube_bounds.min;
+    glm::vec3 lo = centre + cube_bounds.min;
+    glm::vec3 hi = centre + 2.0f * glm::vec3(counts - 1) + cube_bounds.max;
+    for (size_t t = 0; t < classes.size(); ++t) {
+        if (classes[t] != face) continue;
+        for (size_t c = 3 * t; c < 3 * t + 3; ++c) {
+            const glm::vec3& p = cube.positions[c];
+            glm::vec3 q = p + centre;
+            for (int axis : {ua, va}) {
+                float along = (p[axis] - cube_bounds.min[axis]) / size[axis];
+                q[axis] = lo[axis] + along * (hi[axis] - lo[axis]);
+            }
+            glm::vec2 uv = cube.uvs[c] + map.per_u * (q[ua] - centre[ua] - p[ua]) +
+                           map.per_v * (q[va] - centre[va] - p[va]);
+            push_vertex(group, q, uv, cube.normals[c], map.rect);
+        }
+    }
+    grow_bounds(group, face, lo, hi);
+}
+
+// Every exposed `face` side of the cubes in the box from `lo` of `size`
+// cells, joined plane by plane into rectangles.
+void add_merged_faces(Group& group, const CityGrid& city, const MeshData& cube,
+                      const std::vector<int32_t>& classes, int face, const FaceTextureMap& map,
+                      const glm::ivec3& lo, const glm::ivec3& size, const Bounds& cube_bounds) {
+    const int axis = face_axis(face), ua = face_u_axis(face), va = face_v_axis(face);
+    std::vector<uint8_t> mask(static_cast<size_t>(size[ua] * size[va]), 0);
+    for (int plane = 0; plane < size[axis]; ++plane) {
+        glm::ivec3 cell = lo;
+        cell[axis] += plane;
+        for (int u = 0; u < size[ua]; ++u) {
+            for (int v = 0; v < size[va]; ++v) {
+                cell[ua] = lo[ua] + u;
+                cell[va] = lo[va] + v;
+                mask[size_t(u * size[va] + v)] =
+                    city_cube_drawn(city, cell.x, cell.y, cell.z) &&
+                    exposed(city, cell.x, cell.y, cell.z, face);
+            }
+        }
+        for (const CellRect& r : greedy_rectangles(mask, size[ua], size[va])) {
+            glm::ivec3 first = cell, counts(1);
+            first[ua] = lo[ua] + r.u0;
+            first[va] = lo[va] + r.v0;
+            counts[ua] = r.u_count;
+            counts[va] = r.v_count;
+            add_rect(group, cube, classes, face, map, first, counts, cube_bounds);
+        }
+    }
+}
+
 }  // namespace
+
+bool city_face_merged(int type_object, int face) {
+    return type_object == kCityTypeFloor && face >= 0 && face < FaceInner;
+}
 
 bool city_cube_drawn(const CityGrid& city, int i, int j, int k) {
     if (k == 0) return i >= 0 && i < kFloorSide && j >= 0 && j < kFloorSide;
@@ -122,6 +200,12 @@ CityMesh build_city_mesh(const CityGrid& city, const MeshData& cube) {
         int k_begin = type == kCityTypeFloor ? 0 : 1;
         int k_end = type == kCityTypeFloor ? 1 : top_layer;
         std::array<std::vector<Group>, kFaceGroups> groups;
+        std::array<FaceTextureMap, 6> maps;
+        std::array<bool, 6> merged{};
+        for (int face = 0; face < 6; ++face) {
+            maps[size_t(face)] = face_texture_map(cube, classes, face);
+            merged[size_t(face)] = city_face_merged(type, face) && maps[size_t(face)].wrappable;
+        }
         for (int chunk = 0; chunk < chunks_per_side * chunks_per_side; ++chunk) {
             int i0 = (chunk / chunks_per_side) * kCityChunkSide;
             int j0 = (chunk % chunks_per_side) * kCityChunkSide;
@@ -135,6 +219,7 @@ CityMesh build_city_mesh(const CityGrid& city, const MeshData& cube) {
                         for (int face = 0; face < 6; ++face) {
                             if (!exposed(city, i, j, k, face)) continue;
                             any = true;
+                            if (merged[size_t(face)]) continue;
                             add_cube(chunk_groups[size_t(face)], cube, classes, face, centre,
                                      cube_bounds);
                         }
@@ -143,6 +228,14 @@ CityMesh build_city_mesh(const CityGrid& city, const MeshData& cube) {
                                      cube_bounds);
                         }
                     }
+                }
+            }
+            glm::ivec3 chunk_lo(i0, j0, k_begin), chunk_size(kCityChunkSide, kCityChunkSide,
+                                                             k_end - k_begin);
+            for (int face = 0; face < 6; ++face) {
+                if (merged[size_t(face)]) {
+                    add_merged_faces(chunk_groups[size_t(face)], city, cube, classes, face,
+                                     maps[size_t(face)], chunk_lo, chunk_size, cube_bounds);
                 }
             }
             for (int face = 0; face < kFaceGroups; ++face) {

@@ -17,7 +17,9 @@ struct CityGrid;
 
 constexpr int kFloorSide = 148;         // the floor is always 148 x 148 tiles
 constexpr int kCityChunkSide = 16;      // columns and rows per chunk
-constexpr int kFloatsPerCityVertex = 8; // position 3, uv 2, normal 3
+// Position 3, uv 2, normal 3, then the texture rectangle (min u, min v,
+// width, height) a merged face wraps its uv into; zero width for one cell.
+constexpr int kFloatsPerCityVertex = 12;
 constexpr int kCityTypeFloor = 0;       // also the "TypeObject" codes
 constexpr int kCityTypeBlock = 1;
 
@@ -56,6 +58,10 @@ bool city_cube_drawn(const CityGrid& city, int i, int j, int k);
 
 // Which cube side each triangle of the mesh belongs to.
 std::vector<int32_t> classify_cube_triangles(const MeshData& cube);
+
+// Whether exposed faces of this type and side are joined into rectangles
+// (within their chunk and plane) when the cube's texture allows it.
+bool city_face_merged(int type_object, int face);
 
 // Builds the exposed faces of the whole city in world space, from the cube
 // mesh's own positions, texture coordinates and normals.

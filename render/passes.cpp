@@ -22,6 +22,7 @@ namespace {
 
 constexpr float kCubeHalfSize = 1.0f;
 constexpr GLsizei kCityStride = kFloatsPerCityVertex * sizeof(float);
+constexpr GLuint kUVRectAttribute = 3;  // the city's texture rectangle per vertex
 
 struct SceneMatrices {
     glm::mat4 view_projection;
@@ -68,6 +69,7 @@ void bind_mesh_attributes(const Renderer& r, int32_t mesh) {
     glEnableVertexAttribArray(2);
     glBindBuffer(GL_ARRAY_BUFFER, r.normal_buffers[size_t(mesh)]);
     glVertexAttribPointer(2, 3, GL_FLOAT, GL_FALSE, 0, nullptr);
+    glVertexAttrib4f(kUVRectAttribute, 0.0f, 0.0f, 0.0f, 0.0f);  // no wrapping
 }
 
 void bind_city_attributes(uint32_t buffer) {
@@ -80,12 +82,17 @@ void bind_city_attributes(uint32_t buffer) {
     glEnableVertexAttribArray(2);
     glVertexAttribPointer(2, 3, GL_FLOAT, GL_FALSE, kCityStride,
                           reinterpret_cast<const void*>(5 * sizeof(float)));
+    glEnableVertexAttribArray(kUVRectAttribute);
+    glVertexAttribPointer(kUVRectAttribute, 4, GL_FLOAT, GL_FALSE, kCityStride,
+                          reinterpret_cast<const void*>(8 * sizeof(float)));
 }
 
 void disable_attributes() {
     glDisableVertexAttribArray(0);
     glDisableVertexAttribArray(1);
     glDisableVertexAttribArray(2);
+    glDisableVertexAttribArray(kUVRectAttribute);
+    glVertexAttrib4f(kUVRectAttribute, 0.0f, 0.0f, 0.0f, 0.0f);
 }
 
 void begin_shadow_pass(const Renderer& r) {

@@ -14,3 +14,5 @@ target_sources(swarmfall_core PRIVATE
   render/passes.cpp
   render/renderer.cpp
   render/scene.cpp)
+target_sources(swarmfall_core PRIVATE
+  render/city_merge.cpp)

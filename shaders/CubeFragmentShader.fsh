@@ -3,6 +3,7 @@ in vec2 UV;
 in vec3 Normal_worldspace;
 in vec4 ShadowCoord;
 in float EyeDepth;
+flat in vec4 UVRect;
 
 layout(location = 0) out vec4 color;
 
@@ -26,8 +27,20 @@ float light_visibility() {
     return texture(shadowMap, vec3(p.xy, p.z - kDepthBias));
 }
 
+// A merged face repeats its cube side's texture rectangle once per cell:
+// wrap uv back into it, but choose the mip level from the unwrapped uv so
+// the jump at each cell edge does not look like a huge minification.
+vec3 surface_colour() {
+    vec2 dx = dFdx(UV), dy = dFdy(UV);
+    if (UVRect.z > 0.0) {
+        vec2 wrapped = UVRect.xy + mod(UV - UVRect.xy, UVRect.zw);
+        return textureGrad(Texture1, wrapped, dx, dy).rgb;
+    }
+    return texture(Texture1, UV).rgb;
+}
+
 void main() {
-    vec3 albedo = texture(Texture1, UV).rgb;
+    vec3 albedo = surface_colour();
     vec3 n = normalize(Normal_worldspace);
     vec3 l = normalize(LightInvDirection_worldspace);
     float cos_theta = dot(n, l);

@@ -4,11 +4,15 @@
 layout(location = 0) in vec3 vertexPosition_modelspace;
 layout(location = 1) in vec2 vertexUV;
 layout(location = 2) in vec3 vertexNormal_modelspace;
+// Merged city faces: the texture rectangle (min u, min v, width, height)
+// their stretched uv repeats in; zero width everywhere else.
+layout(location = 3) in vec4 vertexUVRect;
 
 out vec2 UV;
 out vec3 Normal_worldspace;
 out vec4 ShadowCoord;
 out float EyeDepth;
+flat out vec4 UVRect;
 
 uniform mat4 MVP;
 uniform mat4 V;
@@ -23,6 +27,7 @@ void main() {
     vec4 position = vec4(vertexPosition_modelspace, 1.0);
     gl_Position = MVP * position;
     UV = vertexUV;
+    UVRect = vertexUVRect;
     Normal_worldspace = (M * vec4(vertexNormal_modelspace, 0.0)).xyz;
     vec3 lifted = vertexPosition_modelspace + kNormalOffset * normalize(vertexNormal_modelspace);
     ShadowCoord = DepthBiasMVP * vec4(lifted, 1.0);

@@ -154,7 +154,9 @@ void add_merged_faces(Group& group, const CityGrid& city, const MeshData& cube,
 }  // namespace
 
 bool city_face_merged(int type_object, int face) {
-    return type_object == kCityTypeFloor && face >= 0 && face < FaceInner;
+    // Walls merge as well as the street: fewer vertices paid off on blocks too.
+    return (type_object == kCityTypeFloor || type_object == kCityTypeBlock) && face >= 0 &&
+           face < FaceInner;
 }
 
 bool city_cube_drawn(const CityGrid& city, int i, int j, int k) {

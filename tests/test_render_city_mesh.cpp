@@ -19,19 +19,43 @@ int vertices_of(const CityMesh& mesh, int type, int face = -1) {
     return n;
 }
 
+float area_of(const CityMesh& mesh, int type, int face = -1) {
+    float area = 0.0f;
+    for (const CityRange& r : mesh.ranges) {
+        if (r.type_object != type || (face >= 0 && r.face != face)) continue;
+        for (int v = r.first; v + 2 < r.first + r.count; v += 3) {
+            const float* a = &mesh.vertices[size_t(v) * kFloatsPerCityVertex];
+            const float* b = a + kFloatsPerCityVertex;
+            const float* c = b + kFloatsPerCityVertex;
+            glm::vec3 pa(a[0], a[1], a[2]), pb(b[0], b[1], b[2]), pc(c[0], c[1], c[2]);
+            area += 0.5f * glm::length(glm::cross(pb - pa, pc - pa));
+        }
+    }
+    return area;
+}
+
+constexpr float kFaceArea = 4.0f;  // one 2 x 2 cube side
+
 }  // namespace
 
 TEST(CityMesh, LoneCubeKeepsSixFacesTouchingCubesTen) {
     MeshData cube = city_test::test_cube();
     CityGrid city;
     city_test::build(city, {{40, 40, 3}});
-    EXPECT_EQ(vertices_of(build_city_mesh(city, cube), kCityTypeBlock), 6 * kVerticesPerFace);
+    CityMesh lone = build_city_mesh(city, cube);
+    EXPECT_EQ(vertices_of(lone, kCityTypeBlock), 6 * kVerticesPerFace);
+    EXPECT_FLOAT_EQ(area_of(lone, kCityTypeBlock), 6 * kFaceArea);
+    // Touching cubes hide the two sides between them; the sides they share
+    // a plane with become one rectangle each.
     city_test::build(city, {{40, 40, 3}, {41, 40, 3}});
-    EXPECT_EQ(vertices_of(build_city_mesh(city, cube), kCityTypeBlock), 10 * kVerticesPerFace);
+    CityMesh pair = build_city_mesh(city, cube);
+    EXPECT_FLOAT_EQ(area_of(pair, kCityTypeBlock), 10 * kFaceArea);
+    EXPECT_EQ(vertices_of(pair, kCityTypeBlock), 6 * kVerticesPerFace);
     city_test::build(city, {{40, 40, 3}, {40, 40, 4}});
     CityMesh stacked = build_city_mesh(city, cube);
-    EXPECT_EQ(vertices_of(stacked, kCityTypeBlock), 10 * kVerticesPerFace);
+    EXPECT_FLOAT_EQ(area_of(stacked, kCityTypeBlock), 10 * kFaceArea);
     EXPECT_EQ(vertices_of(stacked, kCityTypeBlock, FacePlusZ), kVerticesPerFace);
+    EXPECT_FLOAT_EQ(area_of(stacked, kCityTypeBlock, FacePlusX), 2 * kFaceArea);
 }
 
 TEST(CityMesh, FloorKeepsOnlyTopsBottomsAndItsOuterRim) {

@@ -20,10 +20,12 @@ run: build
 test: build
 	@scripts/with-display ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# LeakSanitizer itself crashes at exit while Mesa's software renderer
+# threads are alive, so leak checks are off; memory errors are still caught.
 test-asan: deps
 	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DSWARMFALL_SANITIZE=ON > /dev/null
 	@cmake --build build-asan -j $(JOBS)
-	@scripts/with-display ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+	@ASAN_OPTIONS=detect_leaks=0 scripts/with-display ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
 bench: build
 	@scripts/with-display $(BUILD)/bench_render

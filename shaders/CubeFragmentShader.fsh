@@ -29,14 +29,13 @@ float light_visibility() {
 
 // A merged face repeats its cube side's texture rectangle once per cell:
 // wrap uv back into it, but choose the mip level from the unwrapped uv so
-// the jump at each cell edge does not look like a huge minification.
+// the jump at each cell edge does not look like a huge minification. One
+// lookup for every face: the software rasterizer would run both sides of a
+// branch, and the explicit gradients are the ones texture() would take.
 vec3 surface_colour() {
     vec2 dx = dFdx(UV), dy = dFdy(UV);
-    if (UVRect.z > 0.0) {
-        vec2 wrapped = UVRect.xy + mod(UV - UVRect.xy, UVRect.zw);
-        return textureGrad(Texture1, wrapped, dx, dy).rgb;
-    }
-    return texture(Texture1, UV).rgb;
+    vec2 wrapped = UVRect.z > 0.0 ? UVRect.xy + mod(UV - UVRect.xy, UVRect.zw) : UV;
+    return textureGrad(Texture1, wrapped, dx, dy).rgb;
 }
 
 void main() {

@@ -1,0 +1,71 @@
+#include "app/key_codes.h"
+#include "loop_fixture.h"
+
+namespace {
+
+constexpr double kFrame = 1.0 / 60.0;
+
+using GameFlow = LoopFixture;
+
+// Runs frames until the state changes or the frame budget is spent.
+int run_until_state_leaves(LoopFixture& f, int32_t state, int budget) {
+    int frames = 0;
+    while (game_state == state && frames < budget) {
+        f.frame(kFrame);
+        ++frames;
+    }
+    return frames;
+}
+
+// A whole game through the debugging keys: a rescue, the score screens, a
+// death, then the time running out and back to the title.
+TEST_F(GameFlow, RescueDeathAndTimeOutLeadThroughEveryScreenAndBack) {
+    std::vector<int> rands(4096);
+    for (size_t i = 0; i < rands.size(); ++i) rands[i] = int(i * 7919 % 100003);
+    script_random(std::vector<float>(4096, 0.99f), rands);
+    run_until_state_leaves(*this, Intro, 400);
+    ASSERT_EQ(game_state, ChooseCharacter);
+    input.tap(kKeyG);
+    frame(kFrame);
+    run_until_state_leaves(*this, Story, 400);
+    input.tap(kKeyEnter);
+    frame(kFrame);
+    ASSERT_EQ(game_state, Playing);
+    EXPECT_EQ(session->ant_count, 5);
+
+    input.tap(kKeyF8);  // win this round
+    run_until_state_leaves(*this, Playing, 100);
+    ASSERT_EQ(game_state, RescueMessage);
+    run_until_state_leaves(*this, RescueMessage, 400);
+    ASSERT_EQ(game_state, ScoreScreen);
+    EXPECT_EQ(session->screens.shown_rescued, 1);
+    EXPECT_EQ(session->screens.shown_score, session->time_left);
+    run_until_state_leaves(*this, ScoreScreen, 400);
+    input.tap('P');
+    frame(kFrame);
+    ASSERT_EQ(game_state, Playing);
+    EXPECT_EQ(session->ant_count, 10);  // five more after a rescue
+    EXPECT_EQ(session->time_left, 999);
+
+    input.tap(kKeyF10);  // a death: same pack, time carries on
+    run_until_state_leaves(*this, Playing, 100);
+    ASSERT_EQ(game_state, DeathMessage);
+    run_until_state_leaves(*this, DeathMessage, 400);
+    ASSERT_EQ(game_state, HaveAnotherGo);
+    EXPECT_EQ(session->ant_count, 10);
+    run_until_state_leaves(*this, HaveAnotherGo, 400);
+    ASSERT_EQ(game_state, Playing);
+
+    input.tap(kKeyF11);  // out of time: the game ends
+    run_until_state_leaves(*this, Playing, 100);
+    ASSERT_EQ(game_state, TimeUpScreen);
+    run_until_state_leaves(*this, TimeUpScreen, 400);
+    input.tap('P');
+    frame(kFrame);
+    EXPECT_EQ(game_state, Intro);
+    run_until_state_leaves(*this, Intro, 400);
+    EXPECT_EQ(session->score, 0);  // a new game starts from nothing
+    EXPECT_EQ(session->round_index, 0);
+}
+
+}  // namespace

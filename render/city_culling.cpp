@@ -46,10 +46,11 @@ bool range_may_face_viewer(const CityRange& range, const ViewFacing& facing) {
 
 std::vector<DrawRun> city_draw_runs(const std::vector<CityRange>& ranges, int32_t type_object,
                                     const FrustumPlanes& planes, const ViewFacing& facing,
-                                    int budget) {
+                                    int budget, int32_t first_face, int32_t last_face) {
     std::vector<DrawRun> runs;
     for (const CityRange& r : ranges) {
         if (r.type_object != type_object || r.count <= 0) continue;
+        if (r.face < first_face || r.face > last_face) continue;
         if (!range_may_face_viewer(r, facing)) continue;
         if (!box_in_frustum(planes, r.box_min, r.box_max)) continue;
         float nearest = box_distance(facing, r.box_min, r.box_max);
@@ -85,4 +86,21 @@ std::vector<DrawRun> city_draw_runs(const std::vector<CityRange>& ranges, int32_
         }
     }
     return merged;
+}
+
+std::vector<FaceGroup> light_face_groups(const glm::vec3& light_inv_direction) {
+    std::vector<FaceGroup> groups;
+    for (int32_t face = FacePlusX; face <= FaceInner; ++face) {
+        bool turned = false;
+        if (face < FaceInner) {
+            float along = light_inv_direction[face / 2];
+            turned = (face % 2 == 0 ? along : -along) <= 0.0f;
+        }
+        if (!groups.empty() && groups.back().turned_from_light == turned) {
+            groups.back().last_face = face;
+        } else {
+            groups.push_back({face, face, turned});
+        }
+    }
+    return groups;
 }

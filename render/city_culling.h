@@ -41,6 +41,19 @@ bool range_may_face_viewer(const CityRange& range, const ViewFacing& facing);
 // smallest gaps are drawn too (their vertices fall outside the view or face
 // away, so the picture does not change). Runs come in buffer order; sorting
 // them by `nearest` lets near geometry hide far geometry before it is shaded.
+// Only ranges on cube sides first_face..last_face take part, so a gap that is
+// bridged never holds another side's faces (the buffer orders sides).
 std::vector<DrawRun> city_draw_runs(const std::vector<CityRange>& ranges, int32_t type_object,
                                     const FrustumPlanes& planes, const ViewFacing& facing,
-                                    int budget);
+                                    int budget, int32_t first_face = FacePlusX,
+                                    int32_t last_face = FaceInner);
+
+// Consecutive cube sides that either all turn away from (or lie along) the
+// light, so they need no shadow lookup, or not; FaceInner always counts as
+// possibly lit. Together the groups cover every side once, in order.
+struct FaceGroup {
+    int32_t first_face = FacePlusX;
+    int32_t last_face = FaceInner;
+    bool turned_from_light = false;
+};
+std::vector<FaceGroup> light_face_groups(const glm::vec3& light_inv_direction);

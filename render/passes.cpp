@@ -153,26 +153,55 @@ void Renderer::draw_city(const CityGrid& city, int32_t cube_mesh) {
     upload_matrix(model_location, glm::mat4(1.0f));
     upload_matrix(depth_bias_mvp_location, m.depth_bias_view_projection);
     ViewFacing facing = view_facing(projection_matrix, view_matrix);
+    // Sides turned from the light go to the program without the shadow
+    // lookup; each group of sides shares the type's call budget.
+    std::vector<FaceGroup> groups = light_face_groups(kLightInvDirection);
+    bool split = unlit_program != 0;
+    if (!split) groups = {FaceGroup{}};
+    int budget = std::max(1, kCityRunBudget / int(groups.size()));
+    struct TypedRun {
+        DrawRun run;
+        int32_t type;
+        bool unlit;
+    };
     // Nearest first, blocks and floor together: what is hidden then fails
     // the depth test before it is shaded.
-    std::vector<std::pair<DrawRun, int32_t>> runs;
+    std::vector<TypedRun> runs;
     for (int32_t type = kCityTypeFloor; type <= kCityTypeBlock; ++type) {
-        for (const DrawRun& run :
-             city_draw_runs(city_ranges, type, frustum_planes, facing, kCityRunBudget)) {
-            runs.push_back({run, type});
+        for (const FaceGroup& g : groups) {
+            for (const DrawRun& run : city_draw_runs(city_ranges, type, frustum_planes, facing,
+                                                     budget, g.first_face, g.last_face)) {
+                runs.push_back({run, type, split && g.turned_from_light});
+            }
         }
     }
-    std::stable_sort(runs.begin(), runs.end(), [](const auto& a, const auto& b) {
-        return a.first.nearest < b.first.nearest;
+    std::stable_sort(runs.begin(), runs.end(), [](const TypedRun& a, const TypedRun& b) {
+        return a.run.nearest < b.run.nearest;
     });
-    int32_t current_type = -1;
-    for (const auto& [run, type] : runs) {
-        if (type != current_type) {
-            glUniform1i(type_object_location, type);
-            current_type = type;
-        }
-        draw_triangles(run.first, run.count);
+    if (split) {
+        glUseProgram(unlit_program);
+        upload_matrix(unlit_mvp_location, m.view_projection);
+        upload_matrix(unlit_view_location, view_matrix);
+        upload_matrix(unlit_model_location, glm::mat4(1.0f));
+        glUniform1i(unlit_texture_location, 0);
+        glUniform3f(unlit_light_location, kLightInvDirection.x, kLightInvDirection.y,
+                    kLightInvDirection.z);
     }
+    int32_t current_type = -1;
+    int current_program = -1;  // 0 scene, 1 without the lookup
+    for (const TypedRun& r : runs) {
+        if (int(r.unlit) != current_program) {
+            glUseProgram(r.unlit ? unlit_program : scene_program);
+            current_program = int(r.unlit);
+            current_type = -1;
+        }
+        if (r.type != current_type) {
+            glUniform1i(r.unlit ? unlit_type_object_location : type_object_location, r.type);
+            current_type = r.type;
+        }
+        draw_triangles(r.run.first, r.run.count);
+    }
+    glUseProgram(scene_program);
     draw_near_cut(city, cube_mesh);
     disable_attributes();
 }

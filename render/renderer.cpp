@@ -3,6 +3,7 @@
 #include <GL/glew.h>
 
 #include "render/loaders.h"
+#include "render/shader_variant.h"
 
 namespace {
 
@@ -70,6 +71,15 @@ void Renderer::init(float width, float height) {
     light_inv_direction_location =
         glGetUniformLocation(scene_program, "LightInvDirection_worldspace");
 
+    unlit_program = load_shader_variant(kSceneVertexShader, kSceneFragmentShader,
+                                        kTurnedFromLightDefine);
+    unlit_mvp_location = glGetUniformLocation(unlit_program, "MVP");
+    unlit_view_location = glGetUniformLocation(unlit_program, "V");
+    unlit_model_location = glGetUniformLocation(unlit_program, "M");
+    unlit_texture_location = glGetUniformLocation(unlit_program, "Texture1");
+    unlit_type_object_location = glGetUniformLocation(unlit_program, "TypeObject");
+    unlit_light_location = glGetUniformLocation(unlit_program, "LightInvDirection_worldspace");
+
     block_texture = expand_to_rgba8(load_dds_texture(kBlockTexture));
 
     glGenFramebuffers(1, &shadow_framebuffer);
@@ -110,6 +120,8 @@ void Renderer::release() {
         glDeleteBuffers(1, &normal_buffers[i]);
     }
     glDeleteProgram(scene_program);
+    if (unlit_program != 0) glDeleteProgram(unlit_program);
+    unlit_program = 0;
     glDeleteProgram(depth_program);
     glDeleteTextures(1, &block_texture);
     glDeleteFramebuffers(1, &shadow_framebuffer);

@@ -17,6 +17,7 @@ constexpr const char* kDepthVertexShader = "shaders/Depth.vsh";
 constexpr const char* kDepthFragmentShader = "shaders/Depth.fsh";
 constexpr const char* kSceneVertexShader = "shaders/CubeVertexShader.vsh";
 constexpr const char* kSceneFragmentShader = "shaders/CubeFragmentShader.fsh";
+constexpr const char* kTurnedFromLightDefine = "TURNED_FROM_LIGHT";
 constexpr const char* kBlockTexture = "texture/Cube_BMP_BC7_2.DDS";
 constexpr int32_t kTypeObjectMesh = 2;
 
@@ -38,6 +39,15 @@ struct Renderer {
     int32_t depth_bias_mvp_location = -1;
     int32_t shadow_map_location = -1;
     int32_t light_inv_direction_location = -1;
+    // The scene program without the shadow lookup, for city sides turned
+    // from the light; its own uniform locations (0 when it failed to build).
+    uint32_t unlit_program = 0;
+    int32_t unlit_mvp_location = -1;
+    int32_t unlit_view_location = -1;
+    int32_t unlit_model_location = -1;
+    int32_t unlit_texture_location = -1;
+    int32_t unlit_type_object_location = -1;
+    int32_t unlit_light_location = -1;
     uint32_t block_texture = 0;
     uint32_t shadow_framebuffer = 0;
     uint32_t depth_texture = 0;

@@ -16,3 +16,5 @@ target_sources(swarmfall_core PRIVATE
   render/scene.cpp)
 target_sources(swarmfall_core PRIVATE
   render/city_merge.cpp)
+target_sources(swarmfall_core PRIVATE
+  render/shader_variant.cpp)

@@ -44,7 +44,13 @@ void main() {
     vec3 l = normalize(LightInvDirection_worldspace);
     float cos_theta = dot(n, l);
     // Faces turned from the light are in their own shadow: no lookup needed.
+    // The city's sides that never face the light are drawn by a version of
+    // this program built with TURNED_FROM_LIGHT, which leaves the lookup out.
+#ifdef TURNED_FROM_LIGHT
+    float direct = 0.0;
+#else
     float direct = cos_theta > 0.0 ? cos_theta * light_visibility() : 0.0;
+#endif
     // Light from the grey sky, stronger on faces that look up.
     float sky = 0.5 + 0.5 * n.z;
 

@@ -114,3 +114,63 @@ TEST(CityCulling, RunsStayWithinTheBudgetAndCoverEveryChosenRange) {
         }
     }
 }
+
+TEST(CityCulling, LightGroupsCoverEverySideAndSkipOnlySidesTheLightCannotReach) {
+    for (glm::vec3 light : {glm::vec3(0, -1, 1), glm::vec3(0, 0, 1), glm::vec3(0.3f, 0.5f, -0.8f)}) {
+        std::vector<FaceGroup> groups = light_face_groups(light);
+        ASSERT_FALSE(groups.empty());
+        EXPECT_EQ(groups.front().first_face, FacePlusX);
+        EXPECT_EQ(groups.back().last_face, FaceInner);
+        EXPECT_FALSE(groups.back().turned_from_light);  // unknown sides keep the lookup
+        for (size_t i = 0; i < groups.size(); ++i) {
+            if (i > 0) {
+                EXPECT_EQ(groups[i].first_face, groups[i - 1].last_face + 1);
+                EXPECT_NE(groups[i].turned_from_light, groups[i - 1].turned_from_light);
+            }
+            for (int32_t face = groups[i].first_face; face <= groups[i].last_face; ++face) {
+                if (face == FaceInner) continue;
+                glm::vec3 normal(0.0f);
+                normal[face / 2] = face % 2 == 0 ? 1.0f : -1.0f;
+                EXPECT_EQ(groups[i].turned_from_light, glm::dot(normal, light) <= 0.0f)
+                    << "face " << face;
+            }
+        }
+    }
+    // The game's light: the top and the sides facing -y are lit, the x sides
+    // lie along it.
+    std::vector<FaceGroup> game = light_face_groups(glm::vec3(0, -1, 1));
+    ASSERT_EQ(game.size(), 4u);
+    EXPECT_TRUE(game[0].turned_from_light);
+    EXPECT_EQ(game[0].last_face, FacePlusY);
+    EXPECT_EQ(game[1].first_face, FaceMinusY);
+    EXPECT_EQ(game[1].last_face, FacePlusZ);
+}
+
+// Runs for a group of sides, however tightly budgeted, never reach into the
+// vertices of another side: those would be drawn with the wrong program.
+TEST(CityCulling, RunsOfASideGroupHoldOnlyThoseSides) {
+    MeshData cube = city_test::test_cube();
+    CityGrid city;
+    city.init();
+    CityMesh mesh = build_city_mesh(city, cube);
+    for (const Camera& c : sample_cameras()) {
+        FrustumPlanes planes = extract_frustum_planes(c.projection, c.view);
+        ViewFacing facing = view_facing(c.projection, c.view);
+        for (const FaceGroup& g : light_face_groups(glm::vec3(0, -1, 1))) {
+            for (int32_t type : {kCityTypeFloor, kCityTypeBlock}) {
+                for (int budget : {1, 6}) {
+                    for (const DrawRun& run : city_draw_runs(mesh.ranges, type, planes, facing, budget,
+                                                             g.first_face, g.last_face)) {
+                        for (const CityRange& r : mesh.ranges) {
+                            bool overlaps = r.first < run.first + run.count && run.first < r.first + r.count;
+                            if (!overlaps) continue;
+                            EXPECT_EQ(r.type_object, type);
+                            EXPECT_GE(r.face, g.first_face);
+                            EXPECT_LE(r.face, g.last_face);
+                        }
+                    }
+                }
+            }
+        }
+    }
+}

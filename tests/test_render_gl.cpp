@@ -182,6 +182,42 @@ TEST(RendererGl, BatchedCityDrawsThePictureOfOneCallPerCube) {
     r.release();
 }
 
+// Sides turned from the light are drawn without the shadow lookup: the
+// picture must be exactly the one the full program gives.
+TEST(RendererGl, SidesTurnedFromTheLightLookTheSameWithoutTheLookup) {
+    REQUIRE_GL();
+    Renderer r;
+    render_test::set_up(r, render_test::flat_texture());
+    ASSERT_NE(r.unlit_program, 0u);
+    for (int32_t location : {r.unlit_mvp_location, r.unlit_view_location, r.unlit_texture_location,
+                             r.unlit_type_object_location}) {
+        EXPECT_GE(location, 0);
+    }
+    CityGrid city;
+    city.init();
+    r.render_shadow_map(city, MeshCube);
+    gl_test::OffscreenTarget target;
+    const glm::vec3 eyes[][2] = {{{124, 274, 2.8f}, {0, -1, 0}},   // x sides and the street
+                                 {{100, 60, 3.0f}, {0, 1, -0.1f}},   // sides facing +y
+                                 {{148, 330, 110}, {0, -0.85f, -0.52f}}};
+    for (const auto& e : eyes) {
+        render_test::look(kPerspective, e[0], glm::normalize(e[1]));
+        target.begin();
+        r.draw_city(city, MeshCube);
+        std::vector<unsigned char> split = target.read();
+        uint32_t unlit = r.unlit_program;
+        r.unlit_program = 0;
+        target.begin();
+        r.draw_city(city, MeshCube);
+        std::vector<unsigned char> single = target.read();
+        r.unlit_program = unlit;
+        size_t differing = 0;
+        for (size_t i = 0; i < split.size(); ++i) differing += split[i] != single[i];
+        EXPECT_EQ(differing, 0u) << "eye " << e[0].x << "," << e[0].y << "," << e[0].z;
+    }
+    r.release();
+}
+
 TEST(RendererGl, ShadowPassIsOneDrawAndGivesTheWindowBack) {
     REQUIRE_GL();
     Renderer r;

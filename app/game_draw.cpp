@@ -7,15 +7,9 @@
 #include "app/key_bindings.h"
 #include "app/round_rules.h"
 #include "render/hud.h"
-#include "render/mesh_handles.h"
 #include "render/scene.h"
 #include "render/text_overlay.h"
 #include "ui/screens.h"
-
-void register_meshes(GameSession& s) {
-    s.mesh_handles.clear();
-    for (const char* path : kMeshFiles) s.mesh_handles.push_back(s.renderer.add_mesh(path));
-}
 
 namespace {
 void message(const char* text, int32_t x, int32_t y) {

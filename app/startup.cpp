@@ -45,6 +45,12 @@ void set_gl_state() {
     glEnable(GL_CULL_FACE);
 }
 
+// The seventeen meshes in their fixed order; a handle is its position.
+void register_meshes(GameSession& s) {
+    s.mesh_handles.clear();
+    for (const char* path : kMeshFiles) s.mesh_handles.push_back(s.renderer.add_mesh(path));
+}
+
 void start_music(GameSession& s) {
     // Without the file the game simply runs in silence.
     if (s.music.openFromFile(kMusicPath)) {

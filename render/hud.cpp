@@ -40,11 +40,9 @@ void draw_hud(const ScreenResources& screens, const Player& player, const Hostag
     label("TIME", 460, row);
     value(time_left, 490, value_row);
     label("SCAN", 610, row);
-    if (player.nearer_hostage) {
-        print_text_blended("[]", 610, row - kScannerSize, kScannerSize, 0.0f, 1.0f, 0.0f, TextBlendAdd);
-    } else {
-        print_text_blended("[]", 610, row - kScannerSize, kScannerSize, 1.0f, 0.0f, 0.0f, TextBlendAdd);
-    }
+    const float nearer = player.nearer_hostage ? 1.0f : 0.0f;
+    print_text_blended("[]", 610, row - kScannerSize, kScannerSize, 1.0f - nearer, nearer, 0.0f,
+                       TextBlendAdd);
     const std::string score = "SCORE  " + std::to_string(screens.shown_score);
     const std::string rescued = "RESCUED  " + std::to_string(screens.shown_rescued);
     print_text_blended(score.c_str(), 100, kScoreLineY, kScoreLineSize, 1.0f, 1.0f, 1.0f, TextBlendStencil);

@@ -28,14 +28,14 @@ void draw_controls_menu(ScreenResources& s, std::map<int32_t, int32_t> bindings,
         MenuLabel& label = s.key_label;
         label.text = controls_line(item, bindings[item]);
         label.x = float(s.menu_left);
-        label.y = float((item + 2) * (s.character_size + 1) + 65);
+        label.y = controls_row_y(s, item);
         const bool waiting = rebinding && s.controls_cursor == item;
         print_label(label, label.text, waiting ? kRebindColour : label.fill);
     }
     const MenuLabel& first = s.options_labels[0];
     for (int32_t item : {kControlsReset, kControlsReturn}) {
         MenuLabel row = first;
-        row.y = float((item + 2) * (s.character_size + 1) + 65);
+        row.y = controls_row_y(s, item);
         print_label(row, controls_line(item, 0), first.fill);
     }
     MenuLabel cursor = s.controls_cursor_label;

@@ -12,6 +12,8 @@ constexpr int32_t kRadiusSpan = 4;    // 0..3
 // Remainder that never goes negative (wrapping menu values and cursors).
 int32_t wrap(int32_t value, int32_t span) { return ((value % span) + span) % span; }
 
+}  // namespace
+
 float options_row_y(const ScreenResources& s, int32_t item) {
     return float(2 * s.character_size * (item + 1) + kMenuTop);
 }
@@ -19,6 +21,8 @@ float options_row_y(const ScreenResources& s, int32_t item) {
 float controls_row_y(const ScreenResources& s, int32_t item) {
     return float((item + 2) * (s.character_size + 1) + kMenuTop);
 }
+
+namespace {
 
 MenuLabel menu_label(const ScreenResources& s, std::string text, float x, float y) {
     return MenuLabel{s.font, std::move(text), x, y, uint32_t(s.character_size), kMenuColour};

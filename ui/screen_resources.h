@@ -66,6 +66,10 @@ struct ScreenResources {
     void init_menus(const sf::Font& font, float width, float height);
 };
 
+// Text rows of the menu items (and of their cursors).
+float options_row_y(const ScreenResources& screens, int32_t item);
+float controls_row_y(const ScreenResources& screens, int32_t item);
+
 // Options menu operations (arrows and Enter).
 void options_cursor_down(ScreenResources& screens);
 void options_cursor_up(ScreenResources& screens);

@@ -1,7 +1,10 @@
 // Renders fixed views of the city for a few hundred frames and prints, per
 // view, the cost of a frame with the batched city, with one draw call per
 // visible cube, and of an empty frame (clear and swap), all in one run.
-// Usage: bench_render [frames] [--samples N] [--snapshot DIR]
+// Usage: bench_render [frames] [--samples N] [--snapshot DIR] [--views K]
+//                     [--no-per-cube]
+// The last two make quick comparisons: only the first K views, and no
+// one-draw-per-cube frames (the slow part of a run).
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
@@ -36,6 +39,7 @@ enum FrameKind { FrameEmpty, FrameBatched, FramePerCube };
 struct Timing {
     double ms_per_frame = 0.0;
     double draws_per_frame = 0.0;
+    double ranges_per_frame = 0.0;
     double vertices_per_frame = 0.0;
 };
 
@@ -62,6 +66,7 @@ Timing time_frames(GLFWwindow* window, Renderer& r, const CityGrid& city, FrameK
     Timing t;
     t.ms_per_frame = spent.count() / frames;
     t.draws_per_frame = double(render_stats.draw_calls) / frames;
+    t.ranges_per_frame = double(render_stats.ranges) / frames;
     t.vertices_per_frame = double(render_stats.vertices) / frames;
     return t;
 }
@@ -155,11 +160,17 @@ int main(int argc, char** argv) {
     int frames = kDefaultFrames;
     int samples = kGameSamples;
     std::string snapshot_dir;
+    size_t view_limit = 0;
+    bool per_cube_frames = true;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--snapshot") == 0 && i + 1 < argc) {
             snapshot_dir = argv[++i];
         } else if (std::strcmp(argv[i], "--samples") == 0 && i + 1 < argc) {
             samples = std::max(0, std::atoi(argv[++i]));
+        } else if (std::strcmp(argv[i], "--views") == 0 && i + 1 < argc) {
+            view_limit = size_t(std::max(1, std::atoi(argv[++i])));
+        } else if (std::strcmp(argv[i], "--no-per-cube") == 0) {
+            per_cube_frames = false;
         } else {
             frames = std::max(1, std::atoi(argv[i]));
         }
@@ -197,22 +208,28 @@ int main(int argc, char** argv) {
     // hits all three alike.
     int block = std::max(1, frames / kRounds);
     int per_cube_block = std::max(1, block / kPerCubeFrameDivisor);
-    std::printf("%-26s %9s %8s %10s | %9s %8s | %8s | %6s %6s | %s\n", "view", "batched", "calls",
-                "vertices", "per-cube", "calls", "empty", "x cube", "x empty", "diff px");
-    for (const BenchView& view : bench_views()) {
+    std::printf("%-26s %9s %6s %7s %9s | %9s %8s | %8s | %6s %6s | %s\n", "view", "batched",
+                "calls", "ranges", "vertices", "per-cube", "calls", "empty", "x cube", "x empty",
+                "diff px");
+    std::vector<BenchView> views = bench_views();
+    if (view_limit > 0 && view_limit < views.size()) views.resize(view_limit);
+    for (const BenchView& view : views) {
         set_view(view, platform, player);
         std::vector<Timing> empties, batches, per_cubes;
         for (int round = 0; round < kRounds; ++round) {
             empties.push_back(time_frames(window, renderer, city, FrameEmpty, block));
             batches.push_back(time_frames(window, renderer, city, FrameBatched, block));
-            per_cubes.push_back(time_frames(window, renderer, city, FramePerCube, per_cube_block));
+            if (per_cube_frames) {
+                per_cubes.push_back(time_frames(window, renderer, city, FramePerCube, per_cube_block));
+            }
         }
+        if (!per_cube_frames) per_cubes.push_back(Timing{});
         Timing empty = median(empties), batched = median(batches), per_cube = median(per_cubes);
         std::vector<uint8_t> a = read_frame(renderer, city, FrameBatched);
         std::vector<uint8_t> b = read_frame(renderer, city, FramePerCube);
-        std::printf("%-26s %6.2f ms %8.1f %10.0f | %6.2f ms %8.1f | %5.2f ms | %6.2f %6.2f | %d\n",
+        std::printf("%-26s %6.2f ms %6.1f %7.1f %9.0f | %6.2f ms %8.1f | %5.2f ms | %6.2f %6.2f | %d\n",
                     view.name.c_str(), batched.ms_per_frame, batched.draws_per_frame,
-                    batched.vertices_per_frame, per_cube.ms_per_frame, per_cube.draws_per_frame,
+                    batched.ranges_per_frame, batched.vertices_per_frame, per_cube.ms_per_frame, per_cube.draws_per_frame,
                     empty.ms_per_frame, per_cube.ms_per_frame / batched.ms_per_frame,
                     batched.ms_per_frame / empty.ms_per_frame, differing_pixels(a, b));
         if (!snapshot_dir.empty()) {

@@ -1,8 +1,6 @@
 #include "render/city_culling.h"
 
 #include <algorithm>
-#include <climits>
-#include <functional>
 
 namespace {
 // Margin so that faces seen exactly edge-on are still drawn.
@@ -44,63 +42,27 @@ bool range_may_face_viewer(const CityRange& range, const ViewFacing& facing) {
     return facing.eye[axis] <= range.plane_max + kFacingMargin;
 }
 
-std::vector<DrawRun> city_draw_runs(const std::vector<CityRange>& ranges, int32_t type_object,
-                                    const FrustumPlanes& planes, const ViewFacing& facing,
-                                    int budget, int32_t first_face, int32_t last_face) {
-    std::vector<DrawRun> runs;
+std::vector<DrawRun> city_visible_ranges(const std::vector<CityRange>& ranges, int32_t type_object,
+                                         const FrustumPlanes& planes, const ViewFacing& facing,
+                                         uint32_t face_mask) {
+    std::vector<DrawRun> visible;
     for (const CityRange& r : ranges) {
         if (r.type_object != type_object || r.count <= 0) continue;
-        if (r.face < first_face || r.face > last_face) continue;
+        if (r.face < 0 || r.face >= kFaceGroups || (face_mask & (1u << r.face)) == 0) continue;
         if (!range_may_face_viewer(r, facing)) continue;
         if (!box_in_frustum(planes, r.box_min, r.box_max)) continue;
-        float nearest = box_distance(facing, r.box_min, r.box_max);
-        if (!runs.empty() && runs.back().first + runs.back().count == r.first) {
-            runs.back().count += r.count;
-            runs.back().nearest = std::min(runs.back().nearest, nearest);
-        } else {
-            runs.push_back({r.first, r.count, nearest});
-        }
+        visible.push_back({r.first, r.count, box_distance(facing, r.box_min, r.box_max)});
     }
-    budget = std::max(budget, 1);
-    if (int(runs.size()) <= budget) return runs;
-
-    // Keep the budget - 1 widest gaps as splits and bridge all the others.
-    std::vector<int32_t> gaps;
-    for (size_t i = 1; i < runs.size(); ++i) {
-        gaps.push_back(runs[i].first - (runs[i - 1].first + runs[i - 1].count));
-    }
-    std::vector<int32_t> sorted = gaps;
-    std::sort(sorted.begin(), sorted.end(), std::greater<int32_t>());
-    int32_t threshold = budget > 1 ? sorted[size_t(budget - 2)] : INT32_MAX;
-    int splits_left = budget - 1;
-    std::vector<DrawRun> merged{runs[0]};
-    for (size_t i = 1; i < runs.size(); ++i) {
-        bool split = gaps[i - 1] >= threshold && splits_left > 0;
-        if (split) {
-            --splits_left;
-            merged.push_back(runs[i]);
-        } else {
-            DrawRun& last = merged.back();
-            last.count = runs[i].first + runs[i].count - last.first;
-            last.nearest = std::min(last.nearest, runs[i].nearest);
-        }
-    }
-    return merged;
+    std::stable_sort(visible.begin(), visible.end(),
+                     [](const DrawRun& a, const DrawRun& b) { return a.nearest < b.nearest; });
+    return visible;
 }
 
-std::vector<FaceGroup> light_face_groups(const glm::vec3& light_inv_direction) {
-    std::vector<FaceGroup> groups;
-    for (int32_t face = FacePlusX; face <= FaceInner; ++face) {
-        bool turned = false;
-        if (face < FaceInner) {
-            float along = light_inv_direction[face / 2];
-            turned = (face % 2 == 0 ? along : -along) <= 0.0f;
-        }
-        if (!groups.empty() && groups.back().turned_from_light == turned) {
-            groups.back().last_face = face;
-        } else {
-            groups.push_back({face, face, turned});
-        }
+uint32_t faces_turned_from_light(const glm::vec3& light_inv_direction) {
+    uint32_t mask = 0;
+    for (int32_t face = FacePlusX; face < FaceInner; ++face) {
+        float along = light_inv_direction[face / 2];
+        if ((face % 2 == 0 ? along : -along) <= 0.0f) mask |= 1u << face;
     }
-    return groups;
+    return mask;
 }

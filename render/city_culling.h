@@ -1,6 +1,5 @@
 #pragma once
-// Chooses which city ranges to draw this frame and joins them into a
-// bounded number of draw calls.
+// Chooses which city ranges to draw this frame, and in which order.
 #include <glm/glm.hpp>
 
 #include <cstdint>
@@ -8,9 +7,6 @@
 
 #include "render/city_mesh.h"
 #include "render/frustum.h"
-
-// Draw calls per object type; two types stay within 48 calls a frame.
-constexpr int kCityRunBudget = 24;
 
 // Where the eye is (perspective) or which way it looks (orthographic),
 // which is all the facing test needs.
@@ -20,10 +16,11 @@ struct ViewFacing {
     glm::vec3 forward{0.0f, 0.0f, -1.0f};
 };
 
+// One range of the city buffer to draw.
 struct DrawRun {
     int32_t first = 0;
     int32_t count = 0;
-    float nearest = 0.0f;  // how far the nearest of its ranges lies ahead of the eye
+    float nearest = 0.0f;  // how far its box lies ahead of the eye
 };
 
 ViewFacing view_facing(const glm::mat4& projection, const glm::mat4& view);
@@ -36,24 +33,15 @@ float box_distance(const ViewFacing& facing, const glm::vec3& lo, const glm::vec
 // back-face culling would drop all of it anyway.
 bool range_may_face_viewer(const CityRange& range, const ViewFacing& facing);
 
-// Ranges of one type inside the frustum and possibly facing the eye, joined
-// where they touch in the buffer; when more runs remain than `budget`, the
-// smallest gaps are drawn too (their vertices fall outside the view or face
-// away, so the picture does not change). Runs come in buffer order; sorting
-// them by `nearest` lets near geometry hide far geometry before it is shaded.
-// Only ranges on cube sides first_face..last_face take part, so a gap that is
-// bridged never holds another side's faces (the buffer orders sides).
-std::vector<DrawRun> city_draw_runs(const std::vector<CityRange>& ranges, int32_t type_object,
-                                    const FrustumPlanes& planes, const ViewFacing& facing,
-                                    int budget, int32_t first_face = FacePlusX,
-                                    int32_t last_face = FaceInner);
+// The ranges of one type, on the sides set in `face_mask` (bit 1 << face),
+// that are inside the frustum and may face the eye, nearest first: drawn in
+// this order, near geometry hides far geometry before it is shaded.
+std::vector<DrawRun> city_visible_ranges(const std::vector<CityRange>& ranges, int32_t type_object,
+                                         const FrustumPlanes& planes, const ViewFacing& facing,
+                                         uint32_t face_mask);
+constexpr uint32_t kAllCityFaces = (1u << kFaceGroups) - 1;
 
-// Consecutive cube sides that either all turn away from (or lie along) the
-// light, so they need no shadow lookup, or not; FaceInner always counts as
-// possibly lit. Together the groups cover every side once, in order.
-struct FaceGroup {
-    int32_t first_face = FacePlusX;
-    int32_t last_face = FaceInner;
-    bool turned_from_light = false;
-};
-std::vector<FaceGroup> light_face_groups(const glm::vec3& light_inv_direction);
+// The cube sides (bit 1 << face) that turn away from, or lie along, the
+// light: in their own shadow, they need no shadow lookup. FaceInner never
+// counts, as its triangles may face anywhere.
+uint32_t faces_turned_from_light(const glm::vec3& light_inv_direction);

@@ -99,3 +99,23 @@ FaceTextureMap face_texture_map(const MeshData& cube, const std::vector<int32_t>
     map.wrappable = straight || turned;
     return map;
 }
+
+glm::vec4 city_repeat_rect(const MeshData& cube, const std::vector<int32_t>& classes) {
+    if (classes.empty()) return glm::vec4(0.0f);
+    for (int32_t c : classes) {
+        if (c == FaceInner) return glm::vec4(0.0f);
+    }
+    glm::vec4 shared(0.0f);
+    for (int face = 0; face < FaceInner; ++face) {
+        FaceTextureMap map = face_texture_map(cube, classes, face);
+        if (!map.wrappable) return glm::vec4(0.0f);
+        if (face == 0) {
+            shared = map.rect;
+            continue;
+        }
+        for (int i = 0; i < 4; ++i) {
+            if (!near(map.rect[i], shared[i])) return glm::vec4(0.0f);
+        }
+    }
+    return shared;
+}

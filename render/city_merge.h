@@ -4,7 +4,8 @@
 // hundred one-cell quads costs far more than one quad covering them all.
 // The texture keeps repeating cell by cell: the merged quad carries texture
 // coordinates extrapolated across it, plus the cube face's own texture
-// rectangle, and the fragment shader wraps the coordinate back into it.
+// rectangle; the vertex shader turns them into cell units for a texture cut
+// out of that rectangle, which the sampler repeats.
 #include <glm/glm.hpp>
 
 #include <cstdint>
@@ -43,3 +44,10 @@ struct FaceTextureMap {
 // Fits the map of side `face` from the cube triangles classified as it.
 FaceTextureMap face_texture_map(const MeshData& cube, const std::vector<int32_t>& classes,
                                 int face);
+
+// The texture rectangle the whole city can repeat in: every triangle of the
+// cube lies on a side, and every side shows this same rectangle once,
+// axis-aligned. The renderer cuts it out into a texture of its own that the
+// sampler repeats, so merged faces need no wrapping per pixel. Zero width
+// when the cube does not allow it; then nothing is merged.
+glm::vec4 city_repeat_rect(const MeshData& cube, const std::vector<int32_t>& classes);

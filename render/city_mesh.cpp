@@ -56,12 +56,12 @@ void push_vertex(Group& group, const glm::vec3& p, const glm::vec2& uv, const gl
 void grow_bounds(Group& group, int face, const glm::vec3& lo, const glm::vec3& hi);
 
 void add_cube(Group& group, const MeshData& cube, const std::vector<int32_t>& classes, int face,
-              const glm::vec3& centre, const Bounds& cube_bounds) {
+              const glm::vec3& centre, const Bounds& cube_bounds, const glm::vec4& rect) {
     for (size_t t = 0; t < classes.size(); ++t) {
         if (classes[t] != face) continue;
         for (size_t c = 3 * t; c < 3 * t + 3; ++c) {
             glm::vec3 p = cube.positions[c] + centre;
-            push_vertex(group, p, cube.uvs[c], cube.normals[c], glm::vec4(0.0f));
+            push_vertex(group, p, cube.uvs[c], cube.normals[c], rect);
         }
     }
     grow_bounds(group, face, centre + cube_bounds.min, centre + cube_bounds.max);
@@ -90,14 +90,14 @@ void grow_bounds(Group& group, int face, const glm::vec3& lo, const glm::vec3& h
 
 // One rectangle of `counts` cells from cell `first`, all showing side
 // `face`: the side's triangles stretched over it, their texture coordinates
-// carried on at the same rate and told which rectangle to wrap into. A lone
-// cell is the cube's own side, untouched.
+// carried on at the same rate and told which rectangle they repeat in. A
+// lone cell is the cube's own side, untouched.
 void add_rect(Group& group, const MeshData& cube, const std::vector<int32_t>& classes, int face,
               const FaceTextureMap& map, const glm::ivec3& first, const glm::ivec3& counts,
               const Bounds& cube_bounds) {
     glm::vec3 centre = 2.0f * glm::vec3(first);
     if (counts == glm::ivec3(1)) {
-        add_cube(group, cube, classes, face, centre, cube_bounds);
+        add_cube(group, cube, classes, face, centre, cube_bounds, map.rect);
         return;
     }
     const int ua = face_u_axis(face), va = face_v_axis(face);
@@ -195,6 +195,8 @@ CityMesh build_city_mesh(const CityGrid& city, const MeshData& cube) {
     CityMesh mesh;
     std::vector<int32_t> classes = classify_cube_triangles(cube);
     Bounds cube_bounds = mesh_bounds(cube);
+    mesh.repeat_rect = city_repeat_rect(cube, classes);
+    const bool repeats = mesh.repeat_rect.z > 0.0f;
     const int chunks_per_side = (kFloorSide + kCityChunkSide - 1) / kCityChunkSide;
     const int top_layer = std::max(1, int(city.upper_layer_count) - 2);
 
@@ -206,7 +208,7 @@ CityMesh build_city_mesh(const CityGrid& city, const MeshData& cube) {
         std::array<bool, 6> merged{};
         for (int face = 0; face < 6; ++face) {
             maps[size_t(face)] = face_texture_map(cube, classes, face);
-            merged[size_t(face)] = city_face_merged(type, face) && maps[size_t(face)].wrappable;
+            merged[size_t(face)] = city_face_merged(type, face) && repeats;
         }
         for (int chunk = 0; chunk < chunks_per_side * chunks_per_side; ++chunk) {
             int i0 = (chunk / chunks_per_side) * kCityChunkSide;
@@ -223,11 +225,11 @@ CityMesh build_city_mesh(const CityGrid& city, const MeshData& cube) {
                             any = true;
                             if (merged[size_t(face)]) continue;
                             add_cube(chunk_groups[size_t(face)], cube, classes, face, centre,
-                                     cube_bounds);
+                                     cube_bounds, mesh.repeat_rect);
                         }
                         if (any) {
                             add_cube(chunk_groups[FaceInner], cube, classes, FaceInner, centre,
-                                     cube_bounds);
+                                     cube_bounds, mesh.repeat_rect);
                         }
                     }
                 }
@@ -288,6 +290,7 @@ CityMesh near_cut_faces(const CityGrid& city, const MeshData& cube, const glm::m
 
     std::vector<int32_t> classes = classify_cube_triangles(cube);
     Bounds cube_bounds = mesh_bounds(cube);
+    mesh.repeat_rect = city_repeat_rect(cube, classes);
     std::array<Group, 2> by_type;
     for (int i = i0; i <= i1; ++i) {
         for (int j = j0; j <= j1; ++j) {
@@ -299,10 +302,12 @@ CityMesh near_cut_faces(const CityGrid& city, const MeshData& cube, const glm::m
                     int ni = i + s[0], nj = j + s[1], nk = k + s[2];
                     int opposite = face ^ 1;  // the neighbour's side that faces back at us
                     add_cube(by_type[nk == 0 ? kCityTypeFloor : kCityTypeBlock], cube, classes,
-                             opposite, glm::vec3(2.0f * ni, 2.0f * nj, 2.0f * nk), cube_bounds);
+                             opposite, glm::vec3(2.0f * ni, 2.0f * nj, 2.0f * nk), cube_bounds,
+                             mesh.repeat_rect);
                 }
                 add_cube(by_type[k == 0 ? kCityTypeFloor : kCityTypeBlock], cube, classes,
-                         FaceInner, glm::vec3(2.0f * i, 2.0f * j, 2.0f * k), cube_bounds);
+                         FaceInner, glm::vec3(2.0f * i, 2.0f * j, 2.0f * k), cube_bounds,
+                         mesh.repeat_rect);
             }
         }
     }

@@ -18,7 +18,8 @@ struct CityGrid;
 constexpr int kFloorSide = 148;         // the floor is always 148 x 148 tiles
 constexpr int kCityChunkSide = 16;      // columns and rows per chunk
 // Position 3, uv 2, normal 3, then the texture rectangle (min u, min v,
-// width, height) a merged face wraps its uv into; zero width for one cell.
+// width, height) the uv repeats in, zero width when the city's faces are
+// not merged (the uv then addresses the block texture itself).
 constexpr int kFloatsPerCityVertex = 12;
 constexpr int kCityTypeFloor = 0;       // also the "TypeObject" codes
 constexpr int kCityTypeBlock = 1;
@@ -49,6 +50,7 @@ struct CityRange {
 struct CityMesh {
     std::vector<float> vertices;     // kFloatsPerCityVertex floats per vertex
     std::vector<CityRange> ranges;   // in buffer order: type, then face, then chunk
+    glm::vec4 repeat_rect{0.0f};     // what every vertex carries (see city_repeat_rect)
     int32_t vertex_count() const { return int32_t(vertices.size() / kFloatsPerCityVertex); }
 };
 

@@ -116,6 +116,23 @@ void draw_triangles(int32_t first, int32_t count) {
     count_draw(count);
 }
 
+// Many ranges of the bound buffer, in the given order, with one call and
+// one state set-up.
+void draw_ranges(const std::vector<DrawRun>& ranges) {
+    std::vector<GLint> firsts;
+    std::vector<GLsizei> counts;
+    int64_t vertices = 0;
+    for (const DrawRun& r : ranges) {
+        if (r.count <= 0) continue;
+        firsts.push_back(r.first);
+        counts.push_back(r.count);
+        vertices += r.count;
+    }
+    if (firsts.empty()) return;
+    glMultiDrawArrays(GL_TRIANGLES, firsts.data(), counts.data(), GLsizei(firsts.size()));
+    count_draw(vertices, int64_t(firsts.size()));
+}
+
 // The cube cells in the order the one-cube-per-call passes visit them.
 template <typename Visit>
 void for_each_city_cube(const CityGrid& city, Visit visit) {
@@ -147,38 +164,20 @@ void Renderer::render_shadow_map(const CityGrid& city, int32_t cube_mesh) {
 void Renderer::draw_city(const CityGrid& city, int32_t cube_mesh) {
     build_city(city, cube_mesh);
     SceneMatrices m = begin_scene(*this);
+    // Merged faces address the repeating copy of the cube side in cell units.
+    if (city_texture != 0) {
+        glActiveTexture(GL_TEXTURE0);
+        glBindTexture(GL_TEXTURE_2D, city_texture);
+    }
     bind_city_attributes(city_buffer);
     // The city buffer is already in world space.
     upload_matrix(mvp_location, m.view_projection);
     upload_matrix(model_location, glm::mat4(1.0f));
     upload_matrix(depth_bias_mvp_location, m.depth_bias_view_projection);
     ViewFacing facing = view_facing(projection_matrix, view_matrix);
-    // Sides turned from the light go to the program without the shadow
-    // lookup; each group of sides shares the type's call budget.
-    std::vector<FaceGroup> groups = light_face_groups(kLightInvDirection);
-    bool split = unlit_program != 0;
-    if (!split) groups = {FaceGroup{}};
-    int budget = std::max(1, kCityRunBudget / int(groups.size()));
-    struct TypedRun {
-        DrawRun run;
-        int32_t type;
-        bool unlit;
-    };
-    // Nearest first, blocks and floor together: what is hidden then fails
-    // the depth test before it is shaded.
-    std::vector<TypedRun> runs;
-    for (int32_t type = kCityTypeFloor; type <= kCityTypeBlock; ++type) {
-        for (const FaceGroup& g : groups) {
-            for (const DrawRun& run : city_draw_runs(city_ranges, type, frustum_planes, facing,
-                                                     budget, g.first_face, g.last_face)) {
-                runs.push_back({run, type, split && g.turned_from_light});
-            }
-        }
-    }
-    std::stable_sort(runs.begin(), runs.end(), [](const TypedRun& a, const TypedRun& b) {
-        return a.run.nearest < b.run.nearest;
-    });
-    if (split) {
+    // Sides turned from the light go to the program without the shadow lookup.
+    uint32_t turned = unlit_program != 0 ? faces_turned_from_light(kLightInvDirection) : 0;
+    if (turned != 0) {
         glUseProgram(unlit_program);
         upload_matrix(unlit_mvp_location, m.view_projection);
         upload_matrix(unlit_view_location, view_matrix);
@@ -187,23 +186,29 @@ void Renderer::draw_city(const CityGrid& city, int32_t cube_mesh) {
         glUniform3f(unlit_light_location, kLightInvDirection.x, kLightInvDirection.y,
                     kLightInvDirection.z);
     }
-    int32_t current_type = -1;
-    int current_program = -1;  // 0 scene, 1 without the lookup
-    for (const TypedRun& r : runs) {
-        if (int(r.unlit) != current_program) {
-            glUseProgram(r.unlit ? unlit_program : scene_program);
-            current_program = int(r.unlit);
-            current_type = -1;
+    // Blocks, then the floor, each nearest first: what is hidden then fails
+    // the depth test before it is shaded. Seen from above the street, the
+    // floor hides no block, while blocks hide much of the floor. Of the two
+    // programs, the one with the nearer geometry draws first.
+    for (int32_t type : {kCityTypeBlock, kCityTypeFloor}) {
+        std::vector<DrawRun> lit = city_visible_ranges(city_ranges, type, frustum_planes, facing,
+                                                       kAllCityFaces & ~turned);
+        std::vector<DrawRun> dark =
+            city_visible_ranges(city_ranges, type, frustum_planes, facing, turned);
+        bool dark_first = !dark.empty() && (lit.empty() || dark[0].nearest < lit[0].nearest);
+        for (bool unlit : {dark_first, !dark_first}) {
+            const std::vector<DrawRun>& ranges = unlit ? dark : lit;
+            if (ranges.empty()) continue;
+            glUseProgram(unlit ? unlit_program : scene_program);
+            glUniform1i(unlit ? unlit_type_object_location : type_object_location, type);
+            draw_ranges(ranges);
         }
-        if (r.type != current_type) {
-            glUniform1i(r.unlit ? unlit_type_object_location : type_object_location, r.type);
-            current_type = r.type;
-        }
-        draw_triangles(r.run.first, r.run.count);
     }
     glUseProgram(scene_program);
     draw_near_cut(city, cube_mesh);
     disable_attributes();
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, block_texture);
 }
 
 void Renderer::draw_near_cut(const CityGrid& city, int32_t cube_mesh) {

@@ -2,6 +2,10 @@
 
 #include <GL/glew.h>
 
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
 #include "render/loaders.h"
 #include "render/shader_variant.h"
 
@@ -51,6 +55,49 @@ uint32_t expand_to_rgba8(uint32_t texture) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
     glDeleteTextures(1, &texture);
     return expanded;
+}
+
+uint32_t cut_repeating_texture(uint32_t atlas, const glm::vec4& rect) {
+    if (atlas == 0 || !(rect.z > 0.0f) || !(rect.w > 0.0f)) return 0;
+    glBindTexture(GL_TEXTURE_2D, atlas);
+    GLint w = 0, h = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+    if (w <= 0 || h <= 0) return 0;
+    std::vector<unsigned char> texels(size_t(w) * size_t(h) * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+    // The texels whose centres the rectangle holds (its edges usually sit
+    // half a texel inside, so the cube's own sides never bleed neighbours).
+    // The atlas repeats, so the rectangle may lie outside 0..1 (the model
+    // loader turns v negative); texel indices wrap the same way.
+    auto span = [](float lo, float size, GLint extent) {
+        int first = int(std::floor(lo * float(extent)));
+        int end = int(std::ceil((lo + size) * float(extent)));
+        return std::pair<int, int>(first, std::clamp(end - first, 1, int(extent)));
+    };
+    auto wrap = [](int i, int extent) { return ((i % extent) + extent) % extent; };
+    auto [x0, cut_w] = span(rect.x, rect.z, w);
+    auto [y0, cut_h] = span(rect.y, rect.w, h);
+    std::vector<unsigned char> cut(size_t(cut_w) * size_t(cut_h) * 4);
+    for (int y = 0; y < cut_h; ++y) {
+        for (int x = 0; x < cut_w; ++x) {
+            size_t from = (size_t(wrap(y0 + y, h)) * size_t(w) + size_t(wrap(x0 + x, w))) * 4;
+            std::copy_n(texels.data() + from, 4, cut.data() + (size_t(y) * size_t(cut_w) + x) * 4);
+        }
+    }
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, cut_w, cut_h, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 cut.data());
+    glGenerateMipmap(GL_TEXTURE_2D);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    return texture;
 }
 
 void Renderer::init(float width, float height) {
@@ -124,6 +171,8 @@ void Renderer::release() {
     unlit_program = 0;
     glDeleteProgram(depth_program);
     glDeleteTextures(1, &block_texture);
+    if (city_texture != 0) glDeleteTextures(1, &city_texture);
+    city_texture = 0;
     glDeleteFramebuffers(1, &shadow_framebuffer);
     glDeleteTextures(1, &depth_texture);
     if (city_buffer != 0) glDeleteBuffers(1, &city_buffer);
@@ -140,6 +189,8 @@ void Renderer::build_city(const CityGrid& city, int32_t cube_mesh) {
     CityMesh mesh = build_city_mesh(city, known ? meshes[size_t(cube_mesh)] : kNoMesh);
     if (city_buffer != 0) glDeleteBuffers(1, &city_buffer);
     city_buffer = upload_static(mesh.vertices);
+    if (city_texture != 0) glDeleteTextures(1, &city_texture);
+    city_texture = cut_repeating_texture(block_texture, mesh.repeat_rect);
     city_ranges = std::move(mesh.ranges);
     city_vertex_count = mesh.vertex_count();
     city_source = &city;

@@ -27,6 +27,12 @@ constexpr int32_t kTypeObjectMesh = 2;
 // of a frame; decoded once at start-up, the picture stays the same.
 uint32_t expand_to_rgba8(uint32_t texture);
 
+// A new texture holding the texels of `atlas` (level 0) that the texture
+// rectangle `rect` (min u, min v, width, height) covers, with its own mip
+// chain, wrapping by repeat: merged city faces sample it in cell units and
+// the sampler repeats it cell by cell. 0 when there is nothing to cut.
+uint32_t cut_repeating_texture(uint32_t atlas, const glm::vec4& rect);
+
 struct Renderer {
     uint32_t depth_program = 0;
     int32_t depth_mvp_location = -1;
@@ -49,6 +55,9 @@ struct Renderer {
     int32_t unlit_type_object_location = -1;
     int32_t unlit_light_location = -1;
     uint32_t block_texture = 0;
+    // The block texture's cube side on its own, repeating, for the merged
+    // city (0 when the city is not merged).
+    uint32_t city_texture = 0;
     uint32_t shadow_framebuffer = 0;
     uint32_t depth_texture = 0;
     std::vector<uint32_t> vertex_buffers;

@@ -133,16 +133,12 @@ TEST(CityMerge, StretchedTopsRepeatTheCubeSideCellByCell) {
         }
     }
     EXPECT_TRUE(found);
-    // Anywhere on a merged top, the wrapped uv is the one cube's uv there;
-    // a lone cell keeps the cube's own side with no rectangle to wrap into.
+    // Anywhere on a top, merged or a lone cell, the uv taken back into the
+    // rectangle is the one cube's uv there.
     std::vector<Corner> tops = floor_tops(mesh);
     const glm::vec3 samples[] = {{0.2f, 0.3f, 0.5f}, {0.6f, 0.3f, 0.1f}, {0.15f, 0.7f, 0.15f}};
-    int lone = 0;
     for (size_t t = 0; t + 2 < tops.size(); t += 3) {
-        if (tops[t].rect.z == 0.0f) {
-            ++lone;
-            continue;
-        }
+        ASSERT_GT(tops[t].rect.z, 0.0f);
         for (const glm::vec3& w : samples) {
             glm::vec2 p = w.x * glm::vec2(tops[t].p) + w.y * glm::vec2(tops[t + 1].p) +
                           w.z * glm::vec2(tops[t + 2].p);
@@ -156,7 +152,37 @@ TEST(CityMerge, StretchedTopsRepeatTheCubeSideCellByCell) {
             ASSERT_NEAR(wrapped.y, expected.y, 1e-3f) << p.x << "," << p.y;
         }
     }
-    EXPECT_EQ(lone % 2, 0);
+}
+
+// The repeating texture is one rectangle for the whole city, so one side
+// showing another rectangle, or triangles on no side, stop all merging.
+TEST(CityMerge, OneSharedSideRectangleOrNothingIsMerged) {
+    MeshData cube = city_test::test_cube();
+    std::vector<int32_t> classes = classify_cube_triangles(cube);
+    glm::vec4 rect = city_repeat_rect(cube, classes);
+    EXPECT_NEAR(rect.x, 0.1f, 1e-6f);
+    EXPECT_NEAR(rect.y, -0.4f, 1e-6f);
+    EXPECT_NEAR(rect.z, 0.3f, 1e-6f);
+    EXPECT_NEAR(rect.w, 0.3f, 1e-6f);
+
+    MeshData moved = cube;  // the top shows the texture's other corner
+    for (size_t t = 0; t < classes.size(); ++t) {
+        if (classes[t] != FacePlusZ) continue;
+        for (size_t c = 3 * t; c < 3 * t + 3; ++c) moved.uvs[c] += glm::vec2(0.5f, 0.0f);
+    }
+    EXPECT_TRUE(face_texture_map(moved, classes, FacePlusZ).wrappable);
+    EXPECT_EQ(city_repeat_rect(moved, classes), glm::vec4(0.0f));
+    std::vector<int32_t> inner = classes;
+    inner[0] = FaceInner;
+    EXPECT_EQ(city_repeat_rect(cube, inner), glm::vec4(0.0f));
+
+    CityGrid city;
+    city_test::build(city, {});
+    CityMesh mesh = build_city_mesh(city, moved);
+    EXPECT_EQ(mesh.repeat_rect, glm::vec4(0.0f));
+    std::vector<Corner> tops = floor_tops(mesh);
+    EXPECT_EQ(tops.size(), size_t(kFloorSide * kFloorSide) * 6);
+    for (const Corner& c : tops) ASSERT_EQ(c.rect, glm::vec4(0.0f));
 }
 
 TEST(CityMerge, TopsThatDoNotTileStayOneQuadPerCell) {

@@ -1,5 +1,5 @@
 // The frustum rule (corners on a plane are outside), the chunk choice that
-// follows it and the bounded number of draw runs.
+// follows it, the nearest-first order and the sides that skip the shadow.
 #include <gtest/gtest.h>
 
 #include <glm/gtc/matrix_transform.hpp>
@@ -61,7 +61,7 @@ TEST(Frustum, TileBehindTheEyeIsSkippedTileWithOneCornerInsideIsKept) {
     EXPECT_FALSE(cube_in_frustum(planes, glm::vec3(-half_width - 2.5f, -10, 0), 1.0f));
 }
 
-TEST(CityCulling, ChunksKeptAreExactlyThoseTheRuleKeeps) {
+TEST(CityCulling, ChunksKeptAreExactlyThoseTheRuleKeepsNearestFirst) {
     MeshData cube = city_test::test_cube();
     CityGrid city;
     city.init();
@@ -70,107 +70,68 @@ TEST(CityCulling, ChunksKeptAreExactlyThoseTheRuleKeeps) {
         FrustumPlanes planes = extract_frustum_planes(c.projection, c.view);
         ViewFacing facing = view_facing(c.projection, c.view);
         for (int type = kCityTypeFloor; type <= kCityTypeBlock; ++type) {
-            std::vector<DrawRun> runs = city_draw_runs(mesh.ranges, type, planes, facing, 1 << 20);
-            auto drawn = [&](const CityRange& r) {
-                for (const DrawRun& run : runs) {
-                    if (r.first >= run.first && r.first + r.count <= run.first + run.count) return true;
-                }
-                return false;
-            };
+            std::vector<DrawRun> kept =
+                city_visible_ranges(mesh.ranges, type, planes, facing, kAllCityFaces);
+            for (size_t i = 1; i < kept.size(); ++i) {
+                ASSERT_LE(kept[i - 1].nearest, kept[i].nearest);
+            }
             for (const CityRange& r : mesh.ranges) {
                 if (r.type_object != type) continue;
                 bool expected = box_in_frustum(planes, r.box_min, r.box_max) &&
                                 range_may_face_viewer(r, facing);
-                ASSERT_EQ(drawn(r), expected) << "range at " << r.first;
-            }
-        }
-    }
-}
-
-TEST(CityCulling, RunsStayWithinTheBudgetAndCoverEveryChosenRange) {
-    MeshData cube = city_test::test_cube();
-    CityGrid city;
-    city.init();
-    CityMesh mesh = build_city_mesh(city, cube);
-    for (const Camera& c : sample_cameras()) {
-        FrustumPlanes planes = extract_frustum_planes(c.projection, c.view);
-        ViewFacing facing = view_facing(c.projection, c.view);
-        for (int budget : {1, 3, kCityRunBudget}) {
-            std::vector<DrawRun> all = city_draw_runs(mesh.ranges, kCityTypeFloor, planes, facing, 1 << 20);
-            std::vector<DrawRun> runs = city_draw_runs(mesh.ranges, kCityTypeFloor, planes, facing, budget);
-            ASSERT_LE(int(runs.size()), budget);
-            ASSERT_EQ(runs.size(), std::min(all.size(), size_t(budget)));
-            for (size_t i = 1; i < runs.size(); ++i) {
-                ASSERT_GT(runs[i].first, runs[i - 1].first + runs[i - 1].count);
-            }
-            for (const DrawRun& needed : all) {
-                bool covered = false;
-                for (const DrawRun& run : runs) {
-                    covered |= needed.first >= run.first &&
-                               needed.first + needed.count <= run.first + run.count;
+                int times = 0;
+                for (const DrawRun& run : kept) {
+                    if (run.first == r.first) {
+                        ++times;
+                        EXPECT_EQ(run.count, r.count);
+                        EXPECT_FLOAT_EQ(run.nearest, box_distance(facing, r.box_min, r.box_max));
+                    }
                 }
-                ASSERT_TRUE(covered);
+                ASSERT_EQ(times, expected ? 1 : 0) << "range at " << r.first;
             }
         }
     }
 }
 
-TEST(CityCulling, LightGroupsCoverEverySideAndSkipOnlySidesTheLightCannotReach) {
-    for (glm::vec3 light : {glm::vec3(0, -1, 1), glm::vec3(0, 0, 1), glm::vec3(0.3f, 0.5f, -0.8f)}) {
-        std::vector<FaceGroup> groups = light_face_groups(light);
-        ASSERT_FALSE(groups.empty());
-        EXPECT_EQ(groups.front().first_face, FacePlusX);
-        EXPECT_EQ(groups.back().last_face, FaceInner);
-        EXPECT_FALSE(groups.back().turned_from_light);  // unknown sides keep the lookup
-        for (size_t i = 0; i < groups.size(); ++i) {
-            if (i > 0) {
-                EXPECT_EQ(groups[i].first_face, groups[i - 1].last_face + 1);
-                EXPECT_NE(groups[i].turned_from_light, groups[i - 1].turned_from_light);
-            }
-            for (int32_t face = groups[i].first_face; face <= groups[i].last_face; ++face) {
-                if (face == FaceInner) continue;
-                glm::vec3 normal(0.0f);
-                normal[face / 2] = face % 2 == 0 ? 1.0f : -1.0f;
-                EXPECT_EQ(groups[i].turned_from_light, glm::dot(normal, light) <= 0.0f)
-                    << "face " << face;
-            }
-        }
-    }
-    // The game's light: the top and the sides facing -y are lit, the x sides
-    // lie along it.
-    std::vector<FaceGroup> game = light_face_groups(glm::vec3(0, -1, 1));
-    ASSERT_EQ(game.size(), 4u);
-    EXPECT_TRUE(game[0].turned_from_light);
-    EXPECT_EQ(game[0].last_face, FacePlusY);
-    EXPECT_EQ(game[1].first_face, FaceMinusY);
-    EXPECT_EQ(game[1].last_face, FacePlusZ);
-}
-
-// Runs for a group of sides, however tightly budgeted, never reach into the
-// vertices of another side: those would be drawn with the wrong program.
-TEST(CityCulling, RunsOfASideGroupHoldOnlyThoseSides) {
+// The two programs share the visible ranges out by side, none twice.
+TEST(CityCulling, SideMasksSplitTheRangesBetweenThePrograms) {
     MeshData cube = city_test::test_cube();
     CityGrid city;
     city.init();
     CityMesh mesh = build_city_mesh(city, cube);
+    uint32_t turned = faces_turned_from_light(glm::vec3(0, -1, 1));
     for (const Camera& c : sample_cameras()) {
         FrustumPlanes planes = extract_frustum_planes(c.projection, c.view);
         ViewFacing facing = view_facing(c.projection, c.view);
-        for (const FaceGroup& g : light_face_groups(glm::vec3(0, -1, 1))) {
-            for (int32_t type : {kCityTypeFloor, kCityTypeBlock}) {
-                for (int budget : {1, 6}) {
-                    for (const DrawRun& run : city_draw_runs(mesh.ranges, type, planes, facing, budget,
-                                                             g.first_face, g.last_face)) {
-                        for (const CityRange& r : mesh.ranges) {
-                            bool overlaps = r.first < run.first + run.count && run.first < r.first + r.count;
-                            if (!overlaps) continue;
-                            EXPECT_EQ(r.type_object, type);
-                            EXPECT_GE(r.face, g.first_face);
-                            EXPECT_LE(r.face, g.last_face);
-                        }
+        for (int32_t type : {kCityTypeFloor, kCityTypeBlock}) {
+            std::vector<DrawRun> all = city_visible_ranges(mesh.ranges, type, planes, facing, kAllCityFaces);
+            std::vector<DrawRun> dark = city_visible_ranges(mesh.ranges, type, planes, facing, turned);
+            std::vector<DrawRun> lit =
+                city_visible_ranges(mesh.ranges, type, planes, facing, kAllCityFaces & ~turned);
+            EXPECT_EQ(dark.size() + lit.size(), all.size());
+            for (const DrawRun& run : dark) {
+                for (const CityRange& r : mesh.ranges) {
+                    if (r.first == run.first) {
+                        EXPECT_NE(turned & (1u << r.face), 0u);
                     }
                 }
             }
         }
     }
+}
+
+TEST(CityCulling, SidesTurnedFromTheLightAreExactlyThoseItCannotReach) {
+    for (glm::vec3 light : {glm::vec3(0, -1, 1), glm::vec3(0, 0, 1), glm::vec3(0.3f, 0.5f, -0.8f)}) {
+        uint32_t turned = faces_turned_from_light(light);
+        EXPECT_EQ(turned & (1u << FaceInner), 0u);  // unknown sides keep the lookup
+        for (int32_t face = FacePlusX; face < FaceInner; ++face) {
+            glm::vec3 normal(0.0f);
+            normal[face / 2] = face % 2 == 0 ? 1.0f : -1.0f;
+            EXPECT_EQ((turned & (1u << face)) != 0, glm::dot(normal, light) <= 0.0f) << "face " << face;
+        }
+    }
+    // The game's light: the top and the sides facing -y are lit, the x sides
+    // lie along it.
+    EXPECT_EQ(faces_turned_from_light(glm::vec3(0, -1, 1)),
+              (1u << FacePlusX) | (1u << FaceMinusX) | (1u << FacePlusY) | (1u << FaceMinusZ));
 }

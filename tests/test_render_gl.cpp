@@ -183,7 +183,10 @@ TEST(RendererGl, BatchedCityDrawsThePictureOfOneCallPerCube) {
 }
 
 // Sides turned from the light are drawn without the shadow lookup: the
-// picture must be exactly the one the full program gives.
+// picture must be the one the full program gives. The two programs draw in
+// two nearest-first lists instead of one, so where faces meet with equal
+// depth a rare pixel may come from the other face; a shading difference
+// would change thousands.
 TEST(RendererGl, SidesTurnedFromTheLightLookTheSameWithoutTheLookup) {
     REQUIRE_GL();
     Renderer r;
@@ -213,7 +216,7 @@ TEST(RendererGl, SidesTurnedFromTheLightLookTheSameWithoutTheLookup) {
         r.unlit_program = unlit;
         size_t differing = 0;
         for (size_t i = 0; i < split.size(); ++i) differing += split[i] != single[i];
-        EXPECT_EQ(differing, 0u) << "eye " << e[0].x << "," << e[0].y << "," << e[0].z;
+        EXPECT_LE(differing, 16u) << "eye " << e[0].x << "," << e[0].y << "," << e[0].z;
     }
     r.release();
 }

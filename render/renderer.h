@@ -30,7 +30,8 @@ uint32_t expand_to_rgba8(uint32_t texture);
 // A new texture holding the texels of `atlas` (level 0) that the texture
 // rectangle `rect` (min u, min v, width, height) covers, with its own mip
 // chain, wrapping by repeat: merged city faces sample it in cell units and
-// the sampler repeats it cell by cell. 0 when there is nothing to cut.
+// the sampler repeats it cell by cell, from one mip level per pixel. 0 when
+// there is nothing to cut.
 uint32_t cut_repeating_texture(uint32_t atlas, const glm::vec4& rect);
 
 struct Renderer {

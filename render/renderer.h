@@ -91,7 +91,8 @@ struct Renderer {
     void render_shadow_map(const CityGrid& city, int32_t cube_mesh);
     // The floor and blocks, in a few draw calls over the batched buffer.
     void draw_city(const CityGrid& city, int32_t cube_mesh);
-    // Inner faces uncovered where the near plane cuts into solid cubes.
+    // Inner faces uncovered where the near plane cuts into solid cubes; a
+    // step of draw_city, which binds its program, buffer and textures.
     void draw_near_cut(const CityGrid& city, int32_t cube_mesh);
     // The same picture with one draw call per visible cube; kept to compare
     // against (benchmark, tests).

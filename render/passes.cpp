@@ -69,7 +69,7 @@ void bind_mesh_attributes(const Renderer& r, int32_t mesh) {
     glEnableVertexAttribArray(2);
     glBindBuffer(GL_ARRAY_BUFFER, r.normal_buffers[size_t(mesh)]);
     glVertexAttribPointer(2, 3, GL_FLOAT, GL_FALSE, 0, nullptr);
-    glVertexAttrib4f(kUVRectAttribute, 0.0f, 0.0f, 0.0f, 0.0f);  // no wrapping
+    glVertexAttrib4f(kUVRectAttribute, 0.0f, 0.0f, 0.0f, 0.0f);  // uv addresses the block texture
 }
 
 void bind_city_attributes(uint32_t buffer) {

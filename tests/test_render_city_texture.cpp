@@ -89,9 +89,12 @@ TEST(CityTexture, CutHoldsTheSideTexelsAndRepeats) {
     EXPECT_EQ(wrap_s, GL_REPEAT);
     EXPECT_EQ(wrap_t, GL_REPEAT);
     EXPECT_EQ(min_filter, GL_LINEAR_MIPMAP_NEAREST);
-    // Nothing to cut: no texture, or no rectangle.
+    // Nothing to cut: no texture, no rectangle, or coordinates from a broken
+    // model that no texel index could hold.
     EXPECT_EQ(cut_repeating_texture(0, glm::vec4(0.1f, 0.1f, 0.3f, 0.3f)), 0u);
     EXPECT_EQ(cut_repeating_texture(atlas, glm::vec4(0.1f, 0.1f, 0.0f, 0.3f)), 0u);
+    EXPECT_EQ(cut_repeating_texture(atlas, glm::vec4(3e9f, 0.1f, 0.3f, 0.3f)), 0u);
+    EXPECT_EQ(cut_repeating_texture(atlas, glm::vec4(0.1f, 0.1f, 0.3f, NAN)), 0u);
     glDeleteTextures(1, &cut);
     glDeleteTextures(1, &atlas);
 }

@@ -117,5 +117,8 @@ glm::vec4 city_repeat_rect(const MeshData& cube, const std::vector<int32_t>& cla
             if (!near(map.rect[i], shared[i])) return glm::vec4(0.0f);
         }
     }
+    for (int i = 0; i < 4; ++i) {
+        if (!(std::fabs(shared[i]) <= kLargestRepeatCoordinate)) return glm::vec4(0.0f);
+    }
     return shared;
 }

@@ -50,4 +50,7 @@ FaceTextureMap face_texture_map(const MeshData& cube, const std::vector<int32_t>
 // axis-aligned. The renderer cuts it out into a texture of its own that the
 // sampler repeats, so merged faces need no wrapping per pixel. Zero width
 // when the cube does not allow it; then nothing is merged.
+// Texture coordinates come from the model file: a rectangle placed or sized
+// beyond this is refused, which keeps texel arithmetic well inside int.
+constexpr float kLargestRepeatCoordinate = 1024.0f;
 glm::vec4 city_repeat_rect(const MeshData& cube, const std::vector<int32_t>& classes);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <utility>
 
+#include "render/city_merge.h"
 #include "render/loaders.h"
 #include "render/shader_variant.h"
 
@@ -16,7 +17,6 @@ namespace {
 // level per pixel shows no visible step on the repeating bricks (the
 // characters keep the full blend).
 constexpr GLint kCityMinFilter = GL_LINEAR_MIPMAP_NEAREST;
-constexpr float kLargestTextureCoordinate = 1024.0f;
 
 template <typename T>
 uint32_t upload_static(const std::vector<T>& data) {
@@ -66,10 +66,8 @@ uint32_t expand_to_rgba8(uint32_t texture) {
 
 uint32_t cut_repeating_texture(uint32_t atlas, const glm::vec4& rect) {
     if (atlas == 0 || !(rect.z > 0.0f) || !(rect.w > 0.0f)) return 0;
-    // Texture coordinates come from the model file: keep the texel
-    // arithmetic below well inside int.
     for (int i = 0; i < 4; ++i) {
-        if (!(std::fabs(rect[i]) <= kLargestTextureCoordinate)) return 0;
+        if (!(std::fabs(rect[i]) <= kLargestRepeatCoordinate)) return 0;
     }
     glBindTexture(GL_TEXTURE_2D, atlas);
     GLint w = 0, h = 0;

@@ -175,6 +175,10 @@ TEST(CityMerge, OneSharedSideRectangleOrNothingIsMerged) {
     std::vector<int32_t> inner = classes;
     inner[0] = FaceInner;
     EXPECT_EQ(city_repeat_rect(cube, inner), glm::vec4(0.0f));
+    MeshData far_off = cube;  // a broken model: one shared rectangle, far out
+    for (glm::vec2& uv : far_off.uvs) uv += glm::vec2(2000.0f, 0.0f);
+    EXPECT_TRUE(face_texture_map(far_off, classes, FacePlusZ).wrappable);
+    EXPECT_EQ(city_repeat_rect(far_off, classes), glm::vec4(0.0f));
 
     CityGrid city;
     city_test::build(city, {});

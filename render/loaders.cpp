@@ -14,9 +14,6 @@ namespace {
 
 constexpr int kHeaderBufferSize = 128;   // line-header words up to 127 characters
 constexpr int kSkipBufferSize = 1000;    // rest-of-line reads up to 999 characters
-constexpr size_t kDdsHeaderSize = 124;
-constexpr uint32_t kMaxDdsSide = 16384;  // larger sides are corrupt headers, not textures
-constexpr uint32_t kMaxDdsLevels = 15;   // a 16384-pixel side halves to 1 in 15 levels
 
 // The console waits for a key after an open failure; end of input counts as
 // the key, so a closed or redirected stdin never blocks.
@@ -41,11 +38,6 @@ bool read_header(FILE* file, char (&word)[kHeaderBufferSize]) {
 // A 1-based index must name a declared entry; anything else rejects the file.
 bool index_ok(int index, size_t declared) {
     return index >= 1 && size_t(index) <= declared;
-}
-
-uint32_t read_u32(const unsigned char* bytes) {
-    return uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 | uint32_t(bytes[2]) << 16 |
-           uint32_t(bytes[3]) << 24;
 }
 
 std::string read_text_file(const char* path, bool& opened) {
@@ -187,85 +179,24 @@ uint32_t load_shader_program(const char* vertex_path, const char* fragment_path)
     return program;
 }
 
-std::vector<uint32_t> dds_level_sizes(uint32_t width, uint32_t height, uint32_t mip_count,
-                                      uint32_t block_size, uint64_t available) {
-    std::vector<uint32_t> sizes;
-    uint64_t offset = 0;
-    uint32_t levels = std::min(mip_count, kMaxDdsLevels);
-    for (uint32_t level = 0; level < levels; ++level) {
-        if (width == 0 && height == 0) break;
-        uint64_t size = uint64_t((width + 3) / 4) * ((height + 3) / 4) * block_size;
-        if (offset + size > available) break;
-        sizes.push_back(uint32_t(size));
-        offset += size;
-        width = std::max(width / 2, 1u);
-        height = std::max(height / 2, 1u);
-    }
-    return sizes;
-}
-
 uint32_t load_dds_texture(const char* path) {
-    FILE* file = std::fopen(path, "rb");
-    if (!file) {
-        std::printf("%s could not be opened. Are you in the right directory ? Don't forget to read the FAQ !\n",
-                    path);
-        wait_for_key();
-        return 0;
-    }
-    char magic[4] = {0, 0, 0, 0};
-    unsigned char header[kDdsHeaderSize];
-    if (std::fread(magic, 1, 4, file) != 4 || std::strncmp(magic, "DDS ", 4) != 0 ||
-        std::fread(header, 1, kDdsHeaderSize, file) != kDdsHeaderSize) {
-        std::fclose(file);
-        return 0;
-    }
-    uint32_t height = read_u32(header + 8);
-    uint32_t width = read_u32(header + 12);
-    uint32_t linear_size = read_u32(header + 16);
-    uint32_t mip_count = read_u32(header + 24);
-    uint32_t four_cc = read_u32(header + 80);
-
-    GLenum format = 0;
-    uint32_t block_size = 16;
-    if (four_cc == kFourCcDxt1) {
-        format = GL_COMPRESSED_RGBA_S3TC_DXT1_EXT;
-        block_size = 8;
-    } else if (four_cc == kFourCcDxt3) {
-        format = GL_COMPRESSED_RGBA_S3TC_DXT3_EXT;
-    } else if (four_cc == kFourCcDxt5) {
-        format = GL_COMPRESSED_RGBA_S3TC_DXT5_EXT;
-    }
-    if (format == 0 || width > kMaxDdsSide || height > kMaxDdsSide) {
-        std::fclose(file);
-        return 0;
-    }
-
-    // The header's size is only a claim: never allocate more than the file
-    // still holds, and upload only the levels that were actually read.
-    uint64_t wanted = mip_count > 1 ? uint64_t(linear_size) * 2 : linear_size;
-    long here = std::ftell(file);
-    std::fseek(file, 0, SEEK_END);
-    long end = std::ftell(file);
-    std::fseek(file, here, SEEK_SET);
-    uint64_t remaining = (here >= 0 && end > here) ? uint64_t(end - here) : 0;
-    std::vector<unsigned char> data(size_t(std::min(wanted, remaining)));
-    size_t got = data.empty() ? 0 : std::fread(data.data(), 1, data.size(), file);
-    std::fclose(file);
-
-    std::vector<uint32_t> sizes = dds_level_sizes(width, height, mip_count, block_size, got);
-    bool top_level_wanted = !dds_level_sizes(width, height, std::min(mip_count, 1u), block_size,
-                                             UINT64_MAX).empty();
-    if (sizes.empty() && top_level_wanted) return 0;
+    DdsImage image;
+    if (!read_dds_file(path, image)) return 0;
+    GLenum format = GL_COMPRESSED_RGBA_S3TC_DXT5_EXT;
+    if (image.four_cc == kFourCcDxt1) format = GL_COMPRESSED_RGBA_S3TC_DXT1_EXT;
+    if (image.four_cc == kFourCcDxt3) format = GL_COMPRESSED_RGBA_S3TC_DXT3_EXT;
 
     GLuint texture = 0;
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    uint32_t width = image.width, height = image.height;
     size_t offset = 0;
-    for (size_t level = 0; level < sizes.size(); ++level) {
+    for (size_t level = 0; level < image.level_sizes.size(); ++level) {
         glCompressedTexImage2D(GL_TEXTURE_2D, GLint(level), format, GLsizei(width),
-                               GLsizei(height), 0, GLsizei(sizes[level]), data.data() + offset);
-        offset += sizes[level];
+                               GLsizei(height), 0, GLsizei(image.level_sizes[level]),
+                               image.data.data() + offset);
+        offset += image.level_sizes[level];
         width = std::max(width / 2, 1u);
         height = std::max(height / 2, 1u);
     }

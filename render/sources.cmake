@@ -1,6 +1,7 @@
 # Sources of the game library in render/.
 target_sources(swarmfall_core PRIVATE
-  render/loaders.cpp)
+  render/loaders.cpp
+  render/dds_file.cpp)
 target_sources(swarmfall_core PRIVATE
   render/camera.cpp)
 target_sources(swarmfall_core PRIVATE

@@ -1,6 +1,7 @@
 #pragma once
 // The city: 10 layers of 148 x 148 cells. Layer 0 is ground, layers 1..7
 // come from the level rows, layers 8 and 9 are air. Built once, then only read.
+#include <cassert>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -39,6 +40,10 @@ struct CityGrid {
     void init(const std::vector<std::string>& rows);
 };
 
+// Callers keep every coordinate inside the grid; debug builds (the sanitizer
+// tests, the fuzz targets, the soak) stop at the first read that is not.
 inline int32_t cell_at(const CityGrid& city, int x, int y, int z) {
+    assert(x >= 0 && x < kCityColumns && y >= 0 && y < kCityRows && z >= 0 &&
+           size_t(z) < city.cells.size());
     return city.cells[z][cell_index(x, y)];
 }

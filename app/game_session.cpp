@@ -3,11 +3,7 @@
 #include "actors/round_setup.h"
 #include "app/game_loop.h"
 #include "app/key_bindings.h"
-
-namespace {
-constexpr float kScreenWidth = 1024.0f;
-constexpr float kScreenHeight = 768.0f;
-}  // namespace
+#include "render/picture_rect.h"
 
 void GameSession::init_world() {
     city.init();
@@ -17,7 +13,7 @@ void GameSession::init_world() {
     immobilised_ants = 0;
     make_first_ants(ants, ant_starts, ant_count);
     reset_default_bindings();
-    screens.init_menus(font, kScreenWidth, kScreenHeight);
+    screens.init_menus(font, float(kPictureWidth), float(kPictureHeight));
 }
 
 void start_round(GameSession& s) {

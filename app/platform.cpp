@@ -2,6 +2,8 @@
 
 #include <GLFW/glfw3.h>
 
+#include <algorithm>
+
 GLFWwindow* game_window = nullptr;
 
 namespace {
@@ -61,6 +63,38 @@ void set_cursor_pos(double x, double y) {
         return;
     }
     if (game_window) glfwSetCursorPos(game_window, x, y);
+}
+
+WindowPoint window_centre(int width, int height) {
+    return WindowPoint{0.5 * std::max(width, 0), 0.5 * std::max(height, 0)};
+}
+
+WindowPoint cursor_centre() {
+    int width = 0, height = 0;
+    get_window_size(width, height);
+    return window_centre(width, height);
+}
+
+void get_window_size(int& width, int& height) {
+    if (scripted_platform) {
+        width = scripted_platform->window_width;
+        height = scripted_platform->window_height;
+        return;
+    }
+    width = kPictureWidth;
+    height = kPictureHeight;
+    if (game_window) glfwGetWindowSize(game_window, &width, &height);
+}
+
+void get_framebuffer_size(int& width, int& height) {
+    if (scripted_platform) {
+        width = scripted_platform->framebuffer_width;
+        height = scripted_platform->framebuffer_height;
+        return;
+    }
+    width = kPictureWidth;
+    height = kPictureHeight;
+    if (game_window) glfwGetFramebufferSize(game_window, &width, &height);
 }
 
 bool window_should_close() {

@@ -1,8 +1,11 @@
 #pragma once
-// The one door to the window system for time, keys, cursor and window close.
+// The one door to the window system for time, keys, cursor, window size and
+// window close.
 // The game reads GLFW through it; tests install a ScriptedPlatform and drive
 // the loop, the menus and the simulation with a scripted clock and keyboard.
 #include <array>
+
+#include "render/picture_rect.h"
 
 struct GLFWwindow;
 
@@ -18,6 +21,10 @@ struct ScriptedPlatform {
     double cursor_x = 512.0;
     double cursor_y = 384.0;
     bool close_requested = false;
+    // The window in screen coordinates (where the cursor lives) and its
+    // framebuffer in pixels; they differ on high-density displays.
+    int window_width = kPictureWidth, window_height = kPictureHeight;
+    int framebuffer_width = kPictureWidth, framebuffer_height = kPictureHeight;
 
     void press(int key);    // goes down and stays down
     void release(int key);  // goes up; an unread press stays latched
@@ -38,4 +45,15 @@ bool key_pressed(int key);
 void get_cursor_pos(double& x, double& y);
 void set_cursor_pos(double x, double y);
 bool window_should_close();
+
+// A point in window (cursor) coordinates.
+struct WindowPoint {
+    double x = 0.0, y = 0.0;
+};
+// The centre of a window of that size; (512, 384) for 1024 x 768.
+WindowPoint window_centre(int width, int height);
+// The centre of the window as it is now: mouse look measures against it.
+WindowPoint cursor_centre();
+void get_window_size(int& width, int& height);
+void get_framebuffer_size(int& width, int& height);
 void request_window_close();

@@ -12,18 +12,15 @@
 #include "app/game_loop.h"
 #include "app/game_session.h"
 #include "app/platform.h"
+#include "render/frame_picture.h"
 #include "render/mesh_handles.h"
 #include "render/renderer.h"
 #include "render/text_overlay.h"
 #include "ui/screens.h"
 
 namespace {
-constexpr int kWindowWidth = 1024;
-constexpr int kWindowHeight = 768;
 constexpr const char* kWindowTitle = "Swarmfall";
 constexpr int kSamples = 4;
-constexpr double kCursorCentreX = 512.0;
-constexpr double kCursorCentreY = 384.0;
 constexpr const char* kFontPath = "texture/Holstein.DDS";
 
 // Start-up failures wait for one character (end of input counts), so a
@@ -39,7 +36,7 @@ void set_window_hints() {
 }
 
 void set_gl_state() {
-    glClearColor(0.75f, 0.75f, 0.75f, 0.0f);
+    glClearColor(kClearRed, kClearGreen, kClearBlue, kClearAlpha);
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LESS);
     glEnable(GL_CULL_FACE);
@@ -62,7 +59,11 @@ void start_music(GameSession& s) {
 
 void main_loop(GameSession& s) {
     for (;;) {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        // The framebuffer is read every frame: a maximised, tiled or full
+        // screen window, or a high-density display, changes it.
+        int framebuffer_width = 0, framebuffer_height = 0;
+        get_framebuffer_size(framebuffer_width, framebuffer_height);
+        begin_frame_picture(framebuffer_width, framebuffer_height);
         if (!run_logic_pass(s, std::cout)) break;
         draw_game_state(s, std::cout);
         glfwSwapBuffers(game_window);
@@ -114,7 +115,7 @@ int run_game() {
     s.init_world();
 
     set_window_hints();
-    game_window = glfwCreateWindow(kWindowWidth, kWindowHeight, kWindowTitle, nullptr, nullptr);
+    game_window = glfwCreateWindow(kPictureWidth, kPictureHeight, kWindowTitle, nullptr, nullptr);
     if (!game_window) {
         return fail_after_glfw(
             "Failed to open GLFW window. If you have an Intel GPU, they are not 3.3 compatible. "
@@ -128,13 +129,14 @@ int run_game() {
     glfwSetInputMode(game_window, GLFW_STICKY_KEYS, 1);
     glfwSetInputMode(game_window, GLFW_CURSOR, GLFW_CURSOR_HIDDEN);
     glfwPollEvents();
-    glfwSetCursorPos(game_window, kCursorCentreX, kCursorCentreY);
+    const WindowPoint centre = cursor_centre();
+    glfwSetCursorPos(game_window, centre.x, centre.y);
     set_gl_state();
     glGenVertexArrays(1, &s.vertex_array);
     glBindVertexArray(s.vertex_array);
 
     s.renderer = Renderer{};
-    s.renderer.init(kWindowWidth, kWindowHeight);
+    s.renderer.init(float(kPictureWidth), float(kPictureHeight));
     register_meshes(s);
     s.renderer.render_shadow_map(s.city, s.mesh_handles[MeshCube]);
     const double frame_time_base = glfwGetTime();

@@ -49,11 +49,12 @@ void update_camera(const Player& player) {
     }
     float dt = float(now - last_update_time);
 
-    double cx = kCursorCentreX, cy = kCursorCentreY;
+    const WindowPoint centre = cursor_centre();
+    double cx = centre.x, cy = centre.y;
     get_cursor_pos(cx, cy);
-    set_cursor_pos(kCursorCentreX, kCursorCentreY);
-    float dx = float((kCursorCentreX - cx) * kMouseSensitivity);
-    float dy = float((kCursorCentreY - cy) * kMouseSensitivity);
+    set_cursor_pos(centre.x, centre.y);
+    float dx = float((centre.x - cx) * kMouseSensitivity);
+    float dy = float((centre.y - cy) * kMouseSensitivity);
 
     float yaw = 0.0f, pitch = 0.0f;
     if (free_camera) {

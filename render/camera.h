@@ -8,8 +8,6 @@
 struct Player;
 
 constexpr float kMouseSensitivity = 0.005f;     // radians per pixel
-constexpr double kCursorCentreX = 512.0;
-constexpr double kCursorCentreY = 384.0;
 constexpr float kFastCameraFactor = 10.0f;      // while right Shift is held
 constexpr double kEyeHeight = 0.8;              // world units above the player
 constexpr float kCameraStartSpeed = 20.0f;      // world units per second

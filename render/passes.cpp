@@ -10,6 +10,7 @@
 
 #include "render/camera.h"
 #include "render/city_culling.h"
+#include "render/frame_picture.h"
 #include "render/frustum.h"
 #include "render/light.h"
 #include "render/render_stats.h"
@@ -104,10 +105,10 @@ void begin_shadow_pass(const Renderer& r) {
     glUseProgram(r.depth_program);
 }
 
-void end_shadow_pass(const Renderer& r) {
+void end_shadow_pass() {
     glDisableVertexAttribArray(0);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    glViewport(0, 0, GLsizei(r.screen_width), GLsizei(r.screen_height));
+    use_picture_viewport();
 }
 
 void draw_triangles(int32_t first, int32_t count) {
@@ -158,7 +159,7 @@ void Renderer::render_shadow_map(const CityGrid& city, int32_t cube_mesh) {
     glEnableVertexAttribArray(0);
     glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, kCityStride, nullptr);
     draw_triangles(0, city_vertex_count);
-    end_shadow_pass(*this);
+    end_shadow_pass();
 }
 
 void Renderer::draw_city(const CityGrid& city, int32_t cube_mesh) {

@@ -19,3 +19,7 @@ target_sources(swarmfall_core PRIVATE
   render/city_merge.cpp)
 target_sources(swarmfall_core PRIVATE
   render/shader_variant.cpp)
+# The centred 4:3 picture every viewport comes from.
+target_sources(swarmfall_core PRIVATE
+  render/picture_rect.cpp
+  render/frame_picture.cpp)

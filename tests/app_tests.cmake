@@ -5,3 +5,4 @@ target_compile_definitions(test_startup PRIVATE SWARMFALL_BINARY="$<TARGET_FILE:
 add_dependencies(test_startup swarmfall)
 swarmfall_test(test_round_rules test_round_rules.cpp)
 swarmfall_test(test_game_flow test_game_flow.cpp)
+swarmfall_test(test_display test_display.cpp)

@@ -81,3 +81,19 @@ TEST_F(Camera, ProjectionSwitchesAreExactAndIndependentOfTheView) {
     frame(0.01);
     EXPECT_EQ(projection_matrix, perspective);
 }
+
+TEST_F(Camera, MouseLookMeasuresAgainstTheCentreOfTheWindowAsItIsNow) {
+    free_camera = true;
+    platform.window_width = 1280;  // maximised, say
+    platform.window_height = 1024;
+    platform.cursor_x = 640.0;
+    platform.cursor_y = 512.0;
+    frame(0.02);
+    EXPECT_EQ(free_yaw, 0.0f);
+    EXPECT_EQ(free_pitch, 0.0f);
+    platform.cursor_x = 650.0;
+    frame(0.02);
+    EXPECT_FLOAT_EQ(free_yaw, -0.05f);
+    EXPECT_EQ(platform.cursor_x, 640.0);
+    EXPECT_EQ(platform.cursor_y, 512.0);
+}

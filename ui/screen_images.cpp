@@ -3,6 +3,7 @@
 #include <iterator>
 #include <string>
 
+#include "render/frame_picture.h"
 #include "render/loaders.h"
 #include "render/text_overlay.h"
 #include "ui/screens.h"
@@ -12,8 +13,6 @@ constexpr int32_t kIntroFrames = 10;
 constexpr int32_t kPromptFrames = 20;
 constexpr int32_t kStatisticsSize = 30;
 constexpr int32_t kStatisticsRows[3] = {165, 230, 305};  // rescued, time, score
-constexpr GLsizei kViewportWidth = 1024;
-constexpr GLsizei kViewportHeight = 768;
 
 const char* const kIntroImages[] = {
     "texture/intro_white.DDS", "texture/intro_cyan.DDS", "texture/intro_green.DDS",
@@ -57,7 +56,7 @@ void release_screen_graphics(ScreenResources& s) {
 }
 
 void draw_full_screen_image(const ScreenResources& s, uint32_t texture) {
-    glViewport(0, 0, kViewportWidth, kViewportHeight);
+    use_picture_viewport();
     glUseProgram(s.image_program);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, texture);

@@ -8,7 +8,7 @@
 #include "actors/random_source.h"
 #include "actors/scent_map.h"
 #include "world/city_grid.h"
-#include "world/collision.h"
+#include "actors/collision.h"
 
 namespace {
 // Only the eight cells around count: the integer part of the distance is 1.

@@ -6,7 +6,7 @@
 #include "actors/random_source.h"
 #include "actors/scent_map.h"
 #include "world/city_grid.h"
-#include "world/collision.h"
+#include "actors/collision.h"
 
 namespace {
 struct TurnStart {

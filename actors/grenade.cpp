@@ -6,7 +6,7 @@
 #include "actors/hostage.h"
 #include "actors/player.h"
 #include "world/city_grid.h"
-#include "world/collision.h"
+#include "actors/collision.h"
 
 namespace {
 bool same_cell(const Actor& a, const Actor& b) {

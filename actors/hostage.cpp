@@ -5,7 +5,7 @@
 
 #include "actors/player.h"
 #include "world/city_grid.h"
-#include "world/collision.h"
+#include "actors/collision.h"
 #include "world/level_landmarks.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "actors/grenade.h"
 #include "actors/hostage.h"
 #include "world/city_grid.h"
-#include "world/collision.h"
+#include "actors/collision.h"
 
 namespace {
 int32_t cell_below(const Player& p) {

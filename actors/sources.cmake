@@ -1,10 +1,11 @@
-# Sources of the game library in actors/.
-target_sources(swarmfall_core PRIVATE
+# Sources of the game rules library in actors/.
+target_sources(swarmfall_game PRIVATE
   actors/actor.cpp
+  actors/collision.cpp
   actors/actor_variants.cpp)
 
 # Hostage, ants, their random sources and round set-up.
-target_sources(swarmfall_core PRIVATE
+target_sources(swarmfall_game PRIVATE
   actors/hostage.cpp
   actors/ant.cpp
   actors/ant_moves.cpp
@@ -12,6 +13,6 @@ target_sources(swarmfall_core PRIVATE
   actors/random_source.cpp
   actors/round_setup.cpp)
 # The player and the grenade.
-target_sources(swarmfall_core PRIVATE
+target_sources(swarmfall_game PRIVATE
   actors/player.cpp
   actors/grenade.cpp)

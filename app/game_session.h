@@ -15,7 +15,7 @@
 #include "render/renderer.h"
 #include "ui/screen_resources.h"
 #include "world/city_grid.h"
-#include "world/collision.h"
+#include "actors/collision.h"
 #include "world/level_landmarks.h"
 
 constexpr int32_t kRoundTime = 999;

@@ -1,4 +1,4 @@
-# Sources of the game library in app/.
+# Sources of the application library in app/.
 target_sources(swarmfall_core PRIVATE
   app/platform.cpp)
 # Key bindings and keyboard sampling.

@@ -1,4 +1,4 @@
-# Sources of the game library in render/.
+# Sources of the application library in render/.
 target_sources(swarmfall_core PRIVATE
   render/loaders.cpp
   render/dds_file.cpp)

@@ -1,5 +1,5 @@
 # Test programs for actors.
-swarmfall_test(test_collision test_collision.cpp)
-swarmfall_test(test_player test_player_moves.cpp test_player_falls.cpp test_player_copies.cpp)
-swarmfall_test(test_grenade test_grenade.cpp)
+swarmfall_game_test(test_collision test_collision.cpp)
+swarmfall_game_test(test_player test_player_moves.cpp test_player_falls.cpp test_player_copies.cpp)
+swarmfall_game_test(test_grenade test_grenade.cpp)
 swarmfall_test(test_key_bindings test_key_bindings.cpp)

@@ -14,7 +14,7 @@
 #include "actors/scent_map.h"
 #include "scene_builder.h"
 #include "world/city_grid.h"
-#include "world/collision.h"
+#include "actors/collision.h"
 
 constexpr int kTicksPerDecision = 40;
 

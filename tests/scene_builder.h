@@ -21,7 +21,7 @@
 #include "actors/hostage.h"
 #include "actors/player.h"
 #include "world/city_grid.h"
-#include "world/collision.h"
+#include "actors/collision.h"
 #include "world/level_landmarks.h"
 
 // Puts an actor in a cell, standing still, drawn where it stands.

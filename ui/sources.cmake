@@ -1,4 +1,4 @@
-# Sources of the game library in ui/.
+# Sources of the application library in ui/.
 target_sources(swarmfall_core PRIVATE
   ui/menus.cpp
   ui/key_names.cpp)

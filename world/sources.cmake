@@ -1,10 +1,8 @@
-# Sources of the game library in world/.
-target_sources(swarmfall_core PRIVATE
-  world/city_grid.cpp)
-# Shared movement and collision rules.
-target_sources(swarmfall_core PRIVATE
-  world/collision.cpp)
+# Sources of the game rules library in world/.
+target_sources(swarmfall_game PRIVATE
+  world/city_grid.cpp
+  world/cell_rules.cpp)
 
 # The level checker: the city's figures and playability.
-target_sources(swarmfall_core PRIVATE
+target_sources(swarmfall_game PRIVATE
   world/level_check.cpp)

@@ -1,4 +1,4 @@
-#include "world/collision.h"
+#include "actors/collision.h"
 
 #include "actors/ant.h"
 #include "actors/grenade.h"
@@ -11,10 +11,6 @@ bool in_cell(const Actor& actor, int x, int y, int z) {
     return actor.cell_x == x && actor.cell_y == y && actor.cell_z == z;
 }
 
-// Wraps a coordinate onto the city's 148 columns or rows; the remainder of
-// C++ takes the dividend's sign, hence the extra turn.
-int32_t wrap(int32_t v) { return (kCityRows + (v % kCityRows)) % kCityRows; }
-
 // Ants knocked out by a grenade lie flat and leave their cell free.
 bool ant_occupies(const Ant& ant) { return ant.state != AntBlasted && ant.state != AntDestroyed; }
 
@@ -25,23 +21,7 @@ bool ant_can_be_stomped(const Ant& ant) {
 }
 }  // namespace
 
-int32_t cell_code(const CityGrid& city, int x, int y, int z) {
-    if (z < 0) return CellGround;
-    if (z >= kCityLayers) return CellEmpty;
-    return cell_at(city, x, y, z);
-}
-
-CellXY front_cell(const Actor& actor) {
-    CellXY cell{actor.cell_x, actor.cell_y};
-    switch (actor.facing) {
-    case 0: cell.y = wrap(actor.cell_y - 1); break;
-    case 1: cell.x = wrap(actor.cell_x - 1); break;
-    case 2: cell.y = wrap(actor.cell_y + 1); break;
-    case 3: cell.x = wrap(actor.cell_x + 1); break;
-    default: break;
-    }
-    return cell;
-}
+CellXY front_cell(const Actor& actor) { return cell_ahead(actor.cell_x, actor.cell_y, actor.facing); }
 
 Occupant occupant_at(const ActorRegistry& world, int x, int y, int z) {
     if (world.player && in_cell(*world.player, x, y, z)) return OccupantPlayer;

@@ -4,8 +4,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "world/cell_rules.h"
+
 struct Actor;
-struct CityGrid;
 struct Player;
 struct Hostage;
 struct Ant;
@@ -18,11 +19,6 @@ enum Occupant : int32_t {
     OccupantNone = 4,
 };
 
-// An actor stands in layers 1..9: layer 0 is the ground itself and nothing
-// lies above layer 9.
-constexpr int32_t kLowestActorLayer = 1;
-constexpr int32_t kHighestActorLayer = 9;
-
 // The actors of one world, as round set-up left them. It owns nothing.
 // Each world (the game's, or one built by a test) has its own registry.
 struct ActorRegistry {
@@ -31,15 +27,6 @@ struct ActorRegistry {
     std::vector<Ant>* ants = nullptr;
     int32_t ant_count = 0;  // live entries of *ants
 };
-
-struct CellXY {
-    int32_t x = 0;
-    int32_t y = 0;
-};
-
-// The code of a grid cell. Layers below the grid read as ground and layers
-// above it as air, so a probe at the top or bottom layer never reads outside.
-int32_t cell_code(const CityGrid& city, int x, int y, int z);
 
 CellXY front_cell(const Actor& actor);
 Occupant occupant_at(const ActorRegistry& world, int x, int y, int z);

@@ -21,7 +21,7 @@ void playing_logic(GameSession& session, double now, std::ostream& out);
 
 // Every 40th tick: Escape, the debugging keys, the binding poll and the
 // actors' decisions.
-void decision_pass(GameSession& session, std::ostream& out);
+void decision_pass(GameSession& session, double now, std::ostream& out);
 
 // Menus behind the 0.8 s gate.
 void options_menu_logic(GameSession& session, double now);

@@ -1,5 +1,6 @@
 #include "app/loop_clock.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "render/scene.h"
@@ -38,6 +39,10 @@ bool menu_gate_open(LoopClock& clock, double now) {
         return true;
     }
     return false;
+}
+
+void catch_up_menu_gate(LoopClock& clock, double now) {
+    clock.tick_base = std::max(clock.tick_base, now - kMenuGateSeconds);
 }
 
 bool play_frame_time(LoopClock& clock, double now) {

@@ -36,6 +36,12 @@ bool timed_wait(LoopClock& clock, double now, double seconds);
 // opens on consecutive frames until it has caught up.
 bool menu_gate_open(LoopClock& clock, double now);
 
+// On entering a menu: play below 100 frames per second leaves the base far
+// behind real time, and the gate would then open on every frame for as long
+// as that lag lasts. The base is brought to one gate behind `now` at most, so
+// the gate opens once at once and every 0.8 s after.
+void catch_up_menu_gate(LoopClock& clock, double now);
+
 // The time keeping of a play frame: resync, at most one tick, the animation
 // frame and the countdown unit. Returns true when a countdown unit ended.
 bool play_frame_time(LoopClock& clock, double now);

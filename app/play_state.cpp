@@ -24,15 +24,16 @@ void playing_logic(GameSession& s, double now, std::ostream& out) {
     }
 
     s.cheat_code = CheatNone;
-    if (clock.pass_accumulator >= kTicksPerDecision) decision_pass(s, out);
+    if (clock.pass_accumulator >= kTicksPerDecision) decision_pass(s, now, out);
     apply_round_rules(s);
 }
 
-void decision_pass(GameSession& s, std::ostream& out) {
+void decision_pass(GameSession& s, double now, std::ostream& out) {
     s.clock.pass_accumulator = 0.0;
     if (key_pressed(kKeyEscape)) {
         game_state = OptionsMenu;
         s.clock.resync_clock = true;
+        catch_up_menu_gate(s.clock, now);
     }
     read_cheat_keys(s, out);
     poll_bound_actions(s.player, free_camera, orthographic);

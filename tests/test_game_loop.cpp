@@ -129,6 +129,19 @@ TEST_F(GameLoop, MenuGateActsOncePerOpeningAndSeesTapsBetweenOpenings) {
     EXPECT_EQ(session->screens.options_cursor, 1);
 }
 
+// Slow play leaves the simulation's base seconds behind real time; the menu
+// must not spend that lag opening its gate on every frame.
+TEST_F(GameLoop, MenuAfterSlowPlayOpensOnceAtOnceThenEvery08Seconds) {
+    start_playing();
+    frames(500, 0.03);  // 15 s at 33 frames per second: 10 s of lag
+    input.tap(kKeyEscape);
+    for (int i = 0; i < 100 && game_state == Playing; ++i) frame(0.03);
+    ASSERT_EQ(game_state, OptionsMenu);
+    input.press(kKeyDown);  // held for one second
+    frames(60, kSixtyFps);
+    EXPECT_EQ(session->screens.options_cursor, 2);
+}
+
 TEST_F(GameLoop, ResyncKeepsMenuTimeOutOfTheSimulation) {
     start_playing();
     frames(10, kSixtyFps);

@@ -8,6 +8,7 @@
 #include "app/key_codes.h"
 #include "app/platform.h"
 #include "app/round_rules.h"
+#include "render/camera.h"
 
 int32_t game_state = Intro;
 
@@ -56,6 +57,7 @@ bool run_logic_pass(GameSession& s, std::ostream& out) {
     if (window_should_close()) return false;
 
     LoopClock& clock = s.clock;
+    if (game_state != Playing) restart_camera_clock();
     switch (game_state) {
     case Intro:
         if (timed_wait(clock, now, kIntroWait)) {

@@ -15,7 +15,7 @@ constexpr float kFieldOfView = 0.78539818f;  // 45 degrees; perspective() halves
 constexpr float kAspect = 4.0f / 3.0f;
 constexpr float kPerspectiveNear = 0.1f;
 constexpr float kPerspectiveFar = 450.0f;
-bool camera_started = false;
+bool camera_started = false;  // false: the next update restarts the time base
 }  // namespace
 
 bool free_camera = false;
@@ -40,6 +40,8 @@ glm::vec3 camera_direction(float yaw, float pitch) {
     return glm::vec3(std::cos(yaw) * std::cos(pitch), std::sin(yaw) * std::cos(pitch),
                      std::sin(pitch));
 }
+
+void restart_camera_clock() { camera_started = false; }
 
 void update_camera(const Player& player) {
     double now = platform_time();

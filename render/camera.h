@@ -34,6 +34,11 @@ extern glm::mat4 view_matrix;
 // the platform layer; writes both matrices.
 void update_camera(const Player& player);
 
+// The next update starts a fresh time step (dt 0). The loop calls it while
+// play is paused, so the time spent in menus and screens never moves the
+// free camera.
+void restart_camera_clock();
+
 // The two projections, exactly as the camera builds them.
 glm::mat4 camera_projection(bool use_orthographic);
 

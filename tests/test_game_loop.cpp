@@ -3,6 +3,7 @@
 #include "app/key_codes.h"
 #include "app/loop_clock.h"
 #include "loop_fixture.h"
+#include "render/camera.h"
 
 namespace {
 
@@ -154,6 +155,24 @@ TEST_F(GameLoop, ResyncKeepsMenuTimeOutOfTheSimulation) {
     EXPECT_EQ(session->clock.second_accumulator, base);
     frame(kSixtyFps);
     EXPECT_NEAR(session->clock.second_accumulator - base, kTickSeconds, 1e-12);
+}
+
+// An arrow held on return must move the free camera by one frame's time,
+// not by the ten seconds spent in the menu.
+TEST_F(GameLoop, FreeCameraStepAfterTheMenuSpansOneFrame) {
+    start_playing();
+    free_camera = true;
+    frames(10, kSixtyFps);
+    const glm::vec3 before = camera_position;
+    game_state = OptionsMenu;
+    frames(600, kSixtyFps);
+    game_state = Playing;
+    input.press(kKeyCameraUp);
+    frame(kSixtyFps);
+    const float moved = glm::distance(camera_position, before);
+    free_camera = false;
+    camera_position = glm::vec3(0.0f, 0.0f, 5.0f);
+    EXPECT_LT(moved, kCameraStartSpeed * 2.0f * kSixtyFps);
 }
 
 TEST_F(GameLoop, OptionsReturnAppliesSettingsAndExitClosesTheWindow) {

@@ -14,13 +14,17 @@ namespace {
 constexpr int kFreeCellSpan = 128;  // 10 .. 137: the inside of the wall and the ring
 constexpr int kFreeCellFirst = 10;
 
+// Nothing of the last round's animation carries over: a motion left running
+// would go on turning or sliding the drawn actor away from its cell.
 void place(Actor& actor, const CityGrid& city, const CellCoord& cell) {
     actor.city = &city;
     actor.cell_x = cell.x;
     actor.cell_y = cell.y;
     actor.cell_z = cell.z;
     actor.facing = 0;
-    actor.facing_angle = 0.0f;
+    actor.facing_angle = angle_for_facing(actor.facing);
+    actor.motion_mode = MotionNone;
+    actor.snap_to_cell();
 }
 
 CellCoord cell_of(const glm::vec3& v) { return {int32_t(v.x), int32_t(v.y), int32_t(v.z)}; }
@@ -65,6 +69,10 @@ void setup_round(CityGrid& city, Grenade& grenade, Player& player, Hostage& host
     place(player, city, kPlayerStartCell);
     player.state = PlayerReady;
     player.clear_requests();
+    // A bite's hop or a fall cut short by the round's end must not finish in
+    // the next round (a lost first climb, a stun after a one-block drop).
+    player.hop_in_place = 0;
+    player.fall_steps = 0;
 
     hostage.health = kHostageStartHealth;
     world.hostage = &hostage;

@@ -115,6 +115,43 @@ TEST(RoundSetup, RescueAddsFiveAtFreeCellsAndDeathSendsTheSameTenHome) {
     EXPECT_EQ(g.ants[3].facing, 0);
 }
 
+// A round that ends while the player turns and an ant is half a cell into
+// a walk: the next round draws both at their cells, facing where they face,
+// for the whole round.
+TEST(RoundSetup, RoundEndingMidTurnLeavesNoMotionBehind) {
+    Game g;
+    script_random({}, {3});
+    g.setup(0);
+    g.player.motion_mode = MotionTurnRight;
+    g.player.facing_angle = -0.7f;
+    g.player.pos_x = 40.5f;
+    g.player.hop_in_place = 1;
+    g.player.fall_steps = 3;
+    Ant& ant = g.ants[0];
+    ant.motion_mode = MotionTurnLeft;
+    ant.pos_y = 90.5f;
+    g.grenade.motion_mode = MotionLift;
+    g.grenade.pos_z = 4.5f;
+
+    script_random({}, {3});
+    g.setup(0);
+    EXPECT_EQ(g.player.hop_in_place, 0);
+    EXPECT_EQ(g.player.fall_steps, 0);
+    for (int tick = 0; tick < kTicksPerDecision; ++tick) {
+        advance_motion(g.player);
+        advance_motion(ant);
+        advance_motion(g.grenade);
+    }
+    const Actor* placed[] = {&g.player, &ant, &g.hostage, &g.grenade};
+    for (const Actor* a : placed) {
+        EXPECT_EQ(a->motion_mode, MotionNone);
+        EXPECT_EQ(a->facing_angle, angle_for_facing(a->facing));
+        EXPECT_EQ(a->pos_x, float(a->cell_x));
+        EXPECT_EQ(a->pos_y, float(a->cell_y));
+        EXPECT_EQ(a->pos_z, float(a->cell_z));
+    }
+}
+
 TEST(RoundSetup, NewGameCutsBackToTheFirstFive) {
     Game g;
     g.setup(3);

@@ -71,6 +71,9 @@ bool is_supported(const Actor& actor) {
 bool rise_one_layer(Actor& actor) {
     actor.step_z = 1.0f;
     if (actor.cell_z >= kHighestActorLayer) return false;
+    if (actor.city &&
+        cell_code(*actor.city, actor.cell_x, actor.cell_y, actor.cell_z + 1) != CellEmpty)
+        return false;
     actor.cell_z += 1;
     return true;
 }

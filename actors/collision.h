@@ -36,6 +36,7 @@ void paralyse_ants_at(const ActorRegistry& world, int x, int y, int z);
 bool is_supported(const Actor& actor);
 
 // One layer up or down, with the matching lift step. Both refuse to leave
-// the standing layers and answer whether the actor moved.
+// the standing layers, a rise also refuses to enter a solid cell (under an
+// arch or an overhang), and both answer whether the actor moved.
 bool rise_one_layer(Actor& actor);
 bool sink_one_layer(Actor& actor);

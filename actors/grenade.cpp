@@ -20,13 +20,23 @@ void arm(Grenade& g) {
     g.motion_mode = MotionNone;
 }
 
+// Climbing past an actor under an overhang, or dropping past one onto a
+// block, would enter a solid cell: the grenade goes off where it is.
 void climb(Grenade& g) {
+    if (code(g, g.cell_x, g.cell_y, g.cell_z + 1) != CellEmpty) {
+        arm(g);
+        return;
+    }
     rise_one_layer(g);
     g.phase = GrenadeClimbing;
     g.motion_mode = MotionLift;
 }
 
 void drop(Grenade& g) {
+    if (code(g, g.cell_x, g.cell_y, g.cell_z - 1) != CellEmpty) {
+        arm(g);
+        return;
+    }
     sink_one_layer(g);
     g.phase = GrenadeDropping;
     g.motion_mode = MotionLift;

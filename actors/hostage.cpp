@@ -73,7 +73,9 @@ void Hostage::decision_update(ActorRegistry& world) {
         break;
     case HostageFall: {
         const int32_t old_fall_steps = fall_steps;
-        sink_one_layer(*this);
+        // A hop refused under a block comes down from the layer it stands
+        // on: never sink into what holds the captive up.
+        if (over_nothing(*this)) sink_one_layer(*this);
         if (over_nothing(*this)) {
             start_fall(*this);
             fall_steps = old_fall_steps + 1;

@@ -71,8 +71,8 @@ void carry_out_walk(Player& p, ActorRegistry& world) {
 
 // Top of a jump or of a bite's hop. A hop comes straight down; a jump with
 // forward held walks on at the raised layer; otherwise the player drops
-// back unless something now holds it up. At the top layer the rise is
-// refused and the player stands on what is below, or comes down.
+// back unless something now holds it up. At the top layer or under a block
+// the rise is refused and the player stands on what is below, or comes down.
 void finish_rise(Player& p, ActorRegistry& world) {
     bool rose = rise_one_layer(p);
     if (p.hop_in_place == 1) {

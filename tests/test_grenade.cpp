@@ -208,6 +208,32 @@ TEST(GrenadeFlight, DroppingPastAnActorAndAtTheLowestLayer) {
     expect_cell(s.grenade, 30, 30, 1);
 }
 
+// A grenade passing an actor under an overhang or above a block never
+// enters the block: it goes off where it is.
+TEST(GrenadeFlight, ABlockInTheWayOfAClimbOrDropSetsItOff) {
+    Scene c;
+    c.hold_others_still();
+    c.blocks({30, 29, 1}, {"#"});
+    c.blocks({30, 30, 3}, {"#"});
+    c.add_hostage({30, 29, 2}, HostageFollow);
+    launch(c, {30, 30, 1}, 0, 8);
+    c.run_passes(2);
+    EXPECT_EQ(c.grenade.phase, GrenadeExploding);
+    expect_cell(c.grenade, 30, 30, 2);
+    c.run_passes(1);
+    EXPECT_EQ(c.grenade.phase, GrenadeHeld);
+    EXPECT_EQ(c.hostage.state, HostageFollow);
+
+    Scene d;
+    d.hold_others_still();
+    d.blocks({30, 30, 1}, {"#"});
+    d.add_hostage({30, 29, 2}, HostageFollow);
+    launch(d, {30, 30, 3}, 0, 8);
+    d.run_passes(2);
+    EXPECT_EQ(d.grenade.phase, GrenadeExploding);
+    expect_cell(d.grenade, 30, 30, 2);
+}
+
 TEST(GrenadeBlast, RadiusByTruncatedDistanceInTheGrenadesLayer) {
     Scene s;
     s.hold_others_still();

@@ -121,6 +121,19 @@ TEST(HostageFollow, BiteHopTakesThreePassesAndCaptiveStaysPut) {
     EXPECT_EQ(s.h.hop_in_place, 0);
     EXPECT_EQ(s.h.state, HostageWalk);
 
+    // On a block under a lintel the hop is refused and the way down does not
+    // sink into the block it stands on.
+    FollowScene arch(3, {60, 100, 2});
+    arch.block(60, 100, 1);
+    arch.block(60, 100, 3);
+    arch.player_at_offset(5, 0);
+    arch.h.state = HostageBitten;
+    for (int pass = 0; pass < 3; ++pass) {
+        arch.pass(arch.h);
+        EXPECT_EQ(arch.h.cell_z, 2) << "pass " << pass;
+    }
+    EXPECT_EQ(arch.h.hop_in_place, 0);
+
     FollowScene captive;
     captive.h.state = HostageCaptive;
     captive.player_at_offset(3, 0);

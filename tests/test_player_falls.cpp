@@ -128,6 +128,33 @@ TEST(PlayerLayerLimits, AJumpAtTheTopLayerStaysThere) {
     EXPECT_EQ(s.player.hop_in_place, 0);
 }
 
+// Under an arch the cell above is a block: a jump or a bite's hop is
+// refused there as at the top layer, and a jump with forward held walks out
+// on the ground instead of through the arch's span.
+TEST(PlayerLayerLimits, UnderAnArchJumpsAndHopsStayOnTheLayer) {
+    Scene s;
+    s.blocks({39, 40, 1}, {"#.#"});
+    s.blocks({39, 40, 2}, {"###"});
+    s.place_player({40, 40, 1}, 0);
+    s.before_pass = [&s] { s.player.want_jump = s.player.want_forward = true; };
+    s.run_passes(2);
+    EXPECT_EQ(s.player.cell_z, 1);
+    EXPECT_EQ(s.player.state, PlayerWalk);
+    s.before_pass = nullptr;
+    s.run_passes(1);
+    EXPECT_EQ(s.player.cell_y, 39);
+    EXPECT_EQ(s.player.cell_z, 1);
+
+    s.place_player({40, 40, 1}, 0);
+    s.player.state = PlayerBitten;
+    for (int pass = 0; pass < 3; ++pass) {
+        s.run_passes(1);
+        EXPECT_EQ(s.player.cell_z, 1) << "pass " << pass;
+    }
+    EXPECT_EQ(s.player.hop_in_place, 0);
+    EXPECT_EQ(s.player.state, PlayerReady);
+}
+
 TEST(PlayerLayerLimits, AFallStopsAtTheLowestStandingLayer) {
     Scene s;
     s.place_player({40, 40, 1}, 0);

@@ -35,7 +35,7 @@ void print_log(GLuint object, bool program) {
     std::vector<char> log(size_t(length) + 1, '\0');
     if (program) glGetProgramInfoLog(object, length, nullptr, log.data());
     else glGetShaderInfoLog(object, length, nullptr, log.data());
-    std::fprintf(stderr, "%s\n", log.data());
+    std::printf("%s\n", log.data());
 }
 
 GLuint compile(GLenum kind, const std::string& source) {
@@ -59,7 +59,7 @@ uint32_t load_shader_variant(const char* vertex_path, const char* fragment_path,
                              const char* define_name) {
     std::string vertex_text, fragment_text;
     if (!read_text(vertex_path, vertex_text) || !read_text(fragment_path, fragment_text)) {
-        std::fprintf(stderr, "Cannot read %s or %s\n", vertex_path, fragment_path);
+        std::printf("Cannot read %s or %s\n", vertex_path, fragment_path);
         return 0;
     }
     GLuint vertex = compile(GL_VERTEX_SHADER, with_define(vertex_text, define_name));

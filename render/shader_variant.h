@@ -5,6 +5,6 @@
 #include <cstdint>
 
 // 0 when a file cannot be read or a shader does not compile or link; the
-// log goes to stderr.
+// messages go to standard output, like every loader's.
 uint32_t load_shader_variant(const char* vertex_path, const char* fragment_path,
                              const char* define_name);

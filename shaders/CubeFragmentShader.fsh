@@ -8,13 +8,19 @@ in float EyeDepth;
 layout(location = 0) out vec4 color;
 
 uniform sampler2D Texture1;
-uniform sampler2DShadow shadowMap;
 
 const vec3 kSky = vec3(0.75);
-const float kDepthBias = 0.0006;
 const float kFogStart = 160.0;
 const float kFogRange = 320.0;
 const float kFogMax = 0.55;
+
+// The version without the lookup declares no shadow map at all: a driver
+// that kept the unused sampler would find it on unit 0 beside Texture1 and
+// refuse every draw.
+#ifndef TURNED_FROM_LIGHT
+uniform sampler2DShadow shadowMap;
+
+const float kDepthBias = 0.0006;
 
 // 1 lit, 0 in shadow; surfaces outside the light's volume count as lit.
 float light_visibility() {
@@ -24,6 +30,7 @@ float light_visibility() {
     // four nearest depth tests, which softens the edge over a texel.
     return texture(shadowMap, vec3(p.xy, p.z - kDepthBias));
 }
+#endif
 
 void main() {
     vec3 albedo = texture(Texture1, UV).rgb;

@@ -5,12 +5,16 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 #include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <string>
 
 #include "actors/ant.h"
 #include "actors/grenade.h"
 #include "actors/hostage.h"
 #include "actors/player.h"
 #include "render/render_stats.h"
+#include "render/shader_variant.h"
 #include "render/scene.h"
 #include "render_city_helpers.h"
 #include "render_gl_helpers.h"
@@ -219,6 +223,30 @@ TEST(RendererGl, SidesTurnedFromTheLightLookTheSameWithoutTheLookup) {
         EXPECT_LE(differing, 16u) << "eye " << e[0].x << "," << e[0].y << "," << e[0].z;
     }
     r.release();
+}
+
+// A driver may keep a sampler that the variant declares but never reads,
+// and two samplers of different types on unit 0 fail every draw: the variant
+// must declare no shadow map. A second declaration of the name compiles
+// only then. Its messages, like every loader's, go to standard output.
+TEST(RendererGl, VariantWithoutTheLookupDeclaresNoShadowSampler) {
+    REQUIRE_GL();
+    std::ifstream in(kSceneFragmentShader);
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string probe = test_files::temp_path("probe.fsh");
+    test_files::write_text(probe, text.str() + "\nuniform float shadowMap;\n");
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    const uint32_t program = load_shader_variant(kSceneVertexShader, probe.c_str(), kTurnedFromLightDefine);
+    const uint32_t missing = load_shader_variant(kSceneVertexShader, "/nonexistent.fsh", kTurnedFromLightDefine);
+    const std::string err = testing::internal::GetCapturedStderr();
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(program, 0u) << out << err;
+    EXPECT_EQ(missing, 0u);
+    EXPECT_NE(out.find("/nonexistent.fsh"), std::string::npos);
+    EXPECT_EQ(err, "");
+    glDeleteProgram(program);
 }
 
 TEST(RendererGl, ShadowPassIsOneDrawAndGivesTheWindowBack) {

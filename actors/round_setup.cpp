@@ -1,6 +1,8 @@
 #include "actors/round_setup.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 #include "actors/grenade.h"
 #include "actors/hostage.h"
@@ -13,6 +15,9 @@
 namespace {
 constexpr int kFreeCellSpan = 128;  // 10 .. 137: the inside of the wall and the ring
 constexpr int kFreeCellFirst = 10;
+// The level has thousands of free street cells: running out of draws means
+// the source never comes to one (a full street, a scripted source run dry).
+constexpr int kFreeCellDraws = 10000;
 
 // Nothing of the last round's animation carries over: a motion left running
 // would go on turning or sliding the drawn actor away from its cell.
@@ -42,12 +47,20 @@ void make_first_ants(std::vector<Ant>& ants, std::vector<glm::vec3>& ant_starts,
 }
 
 glm::vec3 random_free_cell(const CityGrid& city, const ActorRegistry& world) {
-    for (;;) {
+    auto free = [&](int x, int y) {
+        return cell_at(city, x, y, 1) != CellBlock && occupant_at(world, x, y, 1) == OccupantNone;
+    };
+    for (int draw = 0; draw < kFreeCellDraws; ++draw) {
         const int x = platform_rand() % kFreeCellSpan + kFreeCellFirst;
         const int y = platform_rand() % kFreeCellSpan + kFreeCellFirst;
-        if (cell_at(city, x, y, 1) != CellBlock && occupant_at(world, x, y, 1) == OccupantNone)
-            return {float(x), float(y), 1.0f};
+        if (free(x, y)) return {float(x), float(y), 1.0f};
     }
+    // A source that keeps drawing taken cells must not hold the game for ever.
+    for (int x = kFreeCellFirst; x < kFreeCellFirst + kFreeCellSpan; ++x)
+        for (int y = kFreeCellFirst; y < kFreeCellFirst + kFreeCellSpan; ++y)
+            if (free(x, y)) return {float(x), float(y), 1.0f};
+    std::fprintf(stderr, "No free street cell left for a new ant\n");
+    std::exit(EXIT_FAILURE);
 }
 
 // The order matters: new ant cells are drawn with the player and the captive

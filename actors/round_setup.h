@@ -25,7 +25,9 @@ void make_first_ants(std::vector<Ant>& ants, std::vector<glm::vec3>& ant_starts,
                      int32_t& ant_count);
 
 // A street cell (layer 1) inside the wall ring or on it, holding no block
-// and nobody, drawn with the platform's `rand`.
+// and nobody, drawn with the platform's `rand`. When the draws keep finding
+// taken cells, the first free cell in column order is taken instead; a
+// street without any stops the game with a message.
 glm::vec3 random_free_cell(const CityGrid& city, const ActorRegistry& world);
 
 void setup_round(CityGrid& city, Grenade& grenade, Player& player, Hostage& hostage,

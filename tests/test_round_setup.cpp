@@ -152,6 +152,24 @@ TEST(RoundSetup, RoundEndingMidTurnLeavesNoMotionBehind) {
     }
 }
 
+// A source that only draws taken cells (here a scripted one run dry, which
+// answers 0, the block at (10, 10)) must not hold the set-up for ever: after
+// a bounded number of draws the first free cell is taken in order. A street
+// with no free cell at all stops the game with a message.
+TEST(RoundSetup, FreeCellDrawsAreBoundedThenTheStreetIsScanned) {
+    Game g;
+    g.block(10, 10, 1);
+    g.block(10, 11, 1);
+    script_random({}, {});
+    const glm::vec3 cell = random_free_cell(g.city, g.world);
+    EXPECT_EQ(cell, glm::vec3(10.0f, 12.0f, 1.0f));
+    EXPECT_LE(scripted_overruns(), 100000);
+
+    for (int x = 10; x < 138; ++x)
+        for (int y = 10; y < 138; ++y) g.block(x, y, 1);
+    EXPECT_DEATH(random_free_cell(g.city, g.world), "No free street cell");
+}
+
 TEST(RoundSetup, NewGameCutsBackToTheFirstFive) {
     Game g;
     g.setup(3);

@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <string>
 
@@ -32,6 +35,37 @@ bool read_header(FILE* file, char (&word)[kHeaderBufferSize]) {
     while (c != EOF && !std::isspace(c)) c = std::fgetc(file);
     if (c != EOF) std::ungetc(c, file);
     word[0] = '\0';
+    return true;
+}
+
+// Three corners of position/uv/normal. Each index is read as text and
+// converted with a range check: read as an int, an index beyond 32 bits
+// would wrap onto a small valid one (4294967297 reads as 1).
+constexpr int kFaceIndices = 9;
+constexpr const char* kFaceFormat =
+    " %31[-+0123456789]/ %31[-+0123456789]/ %31[-+0123456789]"
+    " %31[-+0123456789]/ %31[-+0123456789]/ %31[-+0123456789]"
+    " %31[-+0123456789]/ %31[-+0123456789]/ %31[-+0123456789]\n";
+
+bool parse_index(const char* text, int& index) {
+    errno = 0;
+    char* end = nullptr;
+    const long long value = std::strtoll(text, &end, 10);
+    if (end == text || *end != '\0' || errno == ERANGE) return false;
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+        return false;
+    index = int(value);
+    return true;
+}
+
+bool read_face(FILE* file, int (&indices)[kFaceIndices]) {
+    char t[kFaceIndices][32];
+    if (std::fscanf(file, kFaceFormat, t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7], t[8]) !=
+        kFaceIndices)
+        return false;
+    for (int i = 0; i < kFaceIndices; ++i) {
+        if (!parse_index(t[i], indices[i])) return false;
+    }
     return true;
 }
 
@@ -108,18 +142,16 @@ bool load_obj(const char* path, std::vector<glm::vec3>& positions,
             (void)std::fscanf(file, "%f %f %f\n", &n.x, &n.y, &n.z);
             declared_normals.push_back(n);
         } else if (std::strcmp(header, "f") == 0) {
-            int v[3], t[3], n[3];
-            int matches = std::fscanf(file, "%d/%d/%d %d/%d/%d %d/%d/%d\n", &v[0], &t[0], &n[0],
-                                      &v[1], &t[1], &n[1], &v[2], &t[2], &n[2]);
-            if (matches != 9) {
+            int corners[kFaceIndices];
+            if (!read_face(file, corners)) {
                 std::printf("File can't be read by our simple parser :-( Try exporting with other options\n");
                 std::fclose(file);
                 return false;
             }
-            for (int i = 0; i < 3; ++i) {
-                position_indices.push_back(v[i]);
-                uv_indices.push_back(t[i]);
-                normal_indices.push_back(n[i]);
+            for (int i = 0; i < kFaceIndices; i += 3) {
+                position_indices.push_back(corners[i]);
+                uv_indices.push_back(corners[i + 1]);
+                normal_indices.push_back(corners[i + 2]);
             }
         } else {
             char rest[kSkipBufferSize];

@@ -109,6 +109,10 @@ TEST(ObjLoader, RejectsIndicesOutsideTheDeclaredEntries) {
     expect_rejected_untouched(std::string(kTriangle) + "f 1/1/1 2/1/2 3/1/1\n");
     expect_rejected_untouched(std::string(kTriangle) + "f -1/1/1 2/1/1 3/1/1\n");
     expect_rejected_untouched(std::string(kTriangle) + "f 1/1/1 2/1/1 4294967295/1/1\n");
+    // Beyond 32 bits an index must not wrap onto a valid one.
+    expect_rejected_untouched(std::string(kTriangle) + "f 4294967297/1/1 2/1/1 3/1/1\n");
+    expect_rejected_untouched(std::string(kTriangle) + "f 1/1/1 2/1/-4294967295 3/1/1\n");
+    expect_rejected_untouched(std::string(kTriangle) + "f 1/1/1 2/1/1 99999999999999999999/1/1\n");
     expect_rejected_untouched("f 1/1/1 1/1/1 1/1/1\n");
 }
 

@@ -4,18 +4,33 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include <unistd.h>
 
 namespace test_files {
 
-// CTest runs test cases as parallel processes: each gets its own folder.
+// CTest runs test cases as parallel processes: each gets its own folder,
+// removed with everything in it when the process ends.
+struct TempFolder {
+    std::filesystem::path dir;
+    TempFolder()
+        : dir(std::filesystem::temp_directory_path() /
+              ("swarmfall_render_tests_" + std::to_string(getpid()))) {
+        std::filesystem::create_directories(dir);
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+};
+
 inline std::string temp_path(const std::string& name) {
-    std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                ("swarmfall_render_tests_" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir);
-    return (dir / name).string();
+    static const TempFolder folder;
+    return (folder.dir / name).string();
 }
 
 inline void write_text(const std::string& path, const std::string& text) {

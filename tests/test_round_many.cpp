@@ -6,15 +6,26 @@
 #include <cstdio>
 #include <string>
 
+#include <unistd.h>
+
 #include "round_scene.h"
 
 namespace {
-// A short 8 kHz mono click, written once, so ants have real sound data to
-// copy whether or not the game's own sounds are present.
-std::string click_wav() {
-    const std::string path = testing::TempDir() + "round_click.wav";
+// A short 8 kHz mono click, so ants have real sound data to copy whether or
+// not the game's own sounds are present. Each test process writes its own
+// file and removes it when done.
+struct ClickWav {
+    std::string path = testing::TempDir() + "round_click_" + std::to_string(getpid()) + ".wav";
+    ClickWav();
+    ~ClickWav() { std::remove(path.c_str()); }
+    ClickWav(const ClickWav&) = delete;
+    ClickWav& operator=(const ClickWav&) = delete;
+    const char* c_str() const { return path.c_str(); }
+};
+
+ClickWav::ClickWav() {
     std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (f == nullptr) return path;
+    if (f == nullptr) return;
     const uint32_t samples = 400, rate = 8000, data_bytes = samples * 2;
     const auto u32 = [&](uint32_t v) { std::fwrite(&v, 4, 1, f); };
     const auto u16 = [&](uint16_t v) { std::fwrite(&v, 2, 1, f); };
@@ -32,7 +43,6 @@ std::string click_wav() {
     u32(data_bytes);
     for (uint32_t i = 0; i < samples; ++i) u16(uint16_t((i % 40) < 20 ? 6000 : -6000));
     std::fclose(f);
-    return path;
 }
 
 void expect_own_sounds(const std::vector<Ant>& ants, bool loaded) {
@@ -44,7 +54,7 @@ void expect_own_sounds(const std::vector<Ant>& ants, bool loaded) {
 }  // namespace
 
 TEST(RoundsUnderLoad, CopiedAntsKeepTheirOwnSounds) {
-    const std::string wav = click_wav();
+    const ClickWav wav;
     std::vector<Ant> small(3);
     for (Ant& ant : small) ant.load_sound(wav.c_str());
     const bool loaded = small[0].sound.getBuffer() != nullptr;
@@ -61,7 +71,7 @@ TEST(RoundsUnderLoad, CopiedAntsKeepTheirOwnSounds) {
 }
 
 TEST(RoundsUnderLoad, ManyRoundsWithAFullPack) {
-    const std::string wav = click_wav();
+    const ClickWav wav;
     RoundScene s;
     std::vector<glm::vec3> starts;
     int32_t ant_count = 0;

@@ -91,6 +91,18 @@ TEST(LevelMoves, DropsOfAnyHeightAndReachableCells) {
     EXPECT_EQ(std::count(reach.begin(), reach.end(), 1), 0);
 }
 
+// Found by fuzzing: a start outside the grid was read as a cell.
+TEST(LevelMoves, StartOutsideTheGridReachesNothing) {
+    CityGrid city;
+    city.init(Streets().rows);
+    for (CellCoord start : {CellCoord{-30, -37, 7}, CellCoord{148, 5, 1}, CellCoord{5, 148, 1},
+                            CellCoord{5, 5, 10}}) {
+        std::vector<uint8_t> reach = reachable_cells(city, start);
+        EXPECT_EQ(std::count(reach.begin(), reach.end(), 1), 0);
+        EXPECT_FALSE(can_walk_out(city, start));
+    }
+}
+
 TEST(LevelMoves, WalkingOffTheMapEdgeWrapsAround) {
     Streets edge;
     for (int y = 0; y < kCityRows; ++y) edge.column(1, y, 2);  // a wall along column 1

@@ -219,8 +219,10 @@ void check_structures(const CityGrid& city, LevelCheck& report) {
     }
 }
 
+// A cell outside the grid stands nowhere: the path searches take any start.
 bool free_standing(const CityGrid& city, CellCoord c) {
-    return c.z >= 1 && c.z < kCityLayers && cell_at(city, c.x, c.y, c.z) == CellEmpty &&
+    return c.x >= 0 && c.x < kCityColumns && c.y >= 0 && c.y < kCityRows && c.z >= 1 &&
+           c.z < kCityLayers && cell_at(city, c.x, c.y, c.z) == CellEmpty &&
            cell_at(city, c.x, c.y, c.z - 1) != CellEmpty;
 }
 

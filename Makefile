@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-asan build deps configure bench clean
+.PHONY: run test test-asan build deps configure bench clean fuzz
 
 deps:
 	@scripts/install-deps
@@ -30,8 +30,17 @@ test-asan: deps
 bench: build
 	@scripts/with-display $(BUILD)/bench_render
 
+# Coverage-guided fuzzing of every file the game reads, with clang's
+# libFuzzer under AddressSanitizer and UBSan: each target runs a fixed number
+# of runs (scripts/run-fuzz lists them) and any finding fails the run.
+fuzz:
+	@scripts/install-deps fuzz
+	@cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 > /dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+	@scripts/run-fuzz build-fuzz
+
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-fuzz
 
 # Writes every mesh, texture and sound again from tools/assets, plus the
 # contact sheet in docs/assets and full-size previews in $(BUILD)/previews.

@@ -95,7 +95,7 @@ bool run_logic_pass(GameSession& s, std::ostream& out) {
         }
         break;
     case OptionsMenu:
-        options_menu_logic(s, now);
+        options_menu_logic(s, now, out);
         break;
     case ControlsMenu:
         controls_menu_logic(s, now);

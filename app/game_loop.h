@@ -24,7 +24,7 @@ void playing_logic(GameSession& session, double now, std::ostream& out);
 void decision_pass(GameSession& session, double now, std::ostream& out);
 
 // Menus behind the 0.8 s gate.
-void options_menu_logic(GameSession& session, double now);
+void options_menu_logic(GameSession& session, double now, std::ostream& out);
 void controls_menu_logic(GameSession& session, double now);
 
 // Round set-up as the state machine calls it (character chosen, after a

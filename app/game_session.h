@@ -4,6 +4,7 @@
 #include <SFML/Audio/Music.hpp>
 #include <SFML/Graphics/Font.hpp>
 #include <cstdint>
+#include <string>
 #include <glm/vec3.hpp>
 #include <vector>
 
@@ -19,7 +20,6 @@
 #include "world/level_landmarks.h"
 
 constexpr int32_t kRoundTime = 999;
-constexpr float kMusicVolume = 20.0f;
 constexpr const char* kMusicPath = "sounds/music.wav";
 
 enum DeathCause : int32_t { DeathNone = 0, DeathPlayer = 1, DeathHostage = 2, DeathOther = 3 };
@@ -56,6 +56,8 @@ struct GameSession {
     std::vector<int32_t> mesh_handles;  // in registration order
     sf::Font font;  // never loaded: only the menu labels' font reference
     ScreenResources screens;
+    // Where the settings are kept between runs; empty: not kept (tests).
+    std::string settings_path;
 
     // Builds the world without any window: city, actors, ants and their
     // start cells, the default bindings and the menu data. The game adds

@@ -4,17 +4,11 @@
 #include "app/key_bindings.h"
 #include "app/key_codes.h"
 #include "app/platform.h"
+#include "app/settings_apply.h"
 
 namespace {
 
-// RETURN in the options menu: the pending settings take effect.
-void apply_settings(GameSession& s) {
-    s.music.setVolume(float(s.screens.volume_setting));
-    for (int32_t i = 0; i < s.ant_count; ++i) s.ants[i].bite_damage = s.screens.damage_setting;
-    s.grenade.blast_radius = s.screens.radius_setting;
-}
-
-void handle_options_key(GameSession& s) {
+void handle_options_key(GameSession& s, std::ostream& out) {
     ScreenResources& screens = s.screens;
     if (key_pressed(kKeyUp)) {
         options_cursor_up(screens);
@@ -30,7 +24,7 @@ void handle_options_key(GameSession& s) {
             game_state = ControlsMenu;
             break;
         case OptionsReturn:
-            apply_settings(s);
+            return_from_options(s, out);
             game_state = Playing;
             break;
         case OptionsExit:
@@ -68,9 +62,9 @@ void handle_controls_key(GameSession& s) {
 
 }  // namespace
 
-void options_menu_logic(GameSession& s, double now) {
+void options_menu_logic(GameSession& s, double now, std::ostream& out) {
     if (!menu_gate_open(s.clock, now)) return;
-    handle_options_key(s);
+    handle_options_key(s, out);
     flush_keys();
 }
 

@@ -15,3 +15,8 @@ target_sources(swarmfall_core PRIVATE
 target_sources(swarmfall_core PRIVATE
   app/startup.cpp
   app/game_draw.cpp)
+# The settings: their record and text form, the file, and how they apply.
+target_sources(swarmfall_core PRIVATE
+  app/settings.cpp
+  app/settings_file.cpp
+  app/settings_apply.cpp)

@@ -12,6 +12,8 @@
 #include "app/game_loop.h"
 #include "app/game_session.h"
 #include "app/platform.h"
+#include "app/settings_apply.h"
+#include "app/settings_file.h"
 #include "render/frame_picture.h"
 #include "render/mesh_handles.h"
 #include "render/renderer.h"
@@ -52,7 +54,7 @@ void start_music(GameSession& s) {
     // Without the file the game simply runs in silence.
     if (s.music.openFromFile(kMusicPath)) {
         s.music.setLoop(true);
-        s.music.setVolume(kMusicVolume);
+        s.music.setVolume(float(s.screens.settings.volume));
         s.music.play();
     }
 }
@@ -113,6 +115,8 @@ int run_game() {
     auto session = std::make_unique<GameSession>();
     GameSession& s = *session;
     s.init_world();
+    s.settings_path = settings_file_path();
+    s.screens.settings = load_settings(s.settings_path, std::cout);
 
     set_window_hints();
     game_window = glfwCreateWindow(kPictureWidth, kPictureHeight, kWindowTitle, nullptr, nullptr);
@@ -149,6 +153,8 @@ int run_game() {
     start_music(s);
     s.bitten_timer = s.hostage_bitten_timer = s.paralysed_timer = 0;
     init_screen_graphics(s.screens);
+    // The settings read from the file take effect as they did at the last RETURN.
+    apply_settings(s, std::cout);
 
     main_loop(s);
     shut_down(session);

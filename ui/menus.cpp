@@ -4,12 +4,8 @@
 
 namespace {
 constexpr int32_t kMenuTop = 65;
-constexpr int32_t kVolumeStep = 10;
-constexpr int32_t kVolumeSpan = 110;  // 0..100 in steps of 10
-constexpr int32_t kDamageSpan = 21;   // 0..20
-constexpr int32_t kRadiusSpan = 4;    // 0..3
 
-// Remainder that never goes negative (wrapping menu values and cursors).
+// Remainder that never goes negative (wrapping cursors).
 int32_t wrap(int32_t value, int32_t span) { return ((value % span) + span) % span; }
 
 }  // namespace
@@ -45,10 +41,10 @@ const char* const kActionWords[12] = {"FORWARD", "RIGHT", "LEFT", "JUMP", "CAM0"
 
 std::string option_value(const ScreenResources& s, int32_t item) {
     switch (item) {
-    case OptionsVolume: return std::to_string(s.volume_setting);
-    case OptionsDamage: return std::to_string(s.damage_setting);
-    case OptionsRadius: return std::to_string(s.radius_setting);
-    case OptionsFullscreen: return s.fullscreen_setting ? "ON" : "OFF";
+    case OptionsVolume: return std::to_string(s.settings.volume);
+    case OptionsDamage: return std::to_string(s.settings.damage);
+    case OptionsRadius: return std::to_string(s.settings.radius);
+    case OptionsFullscreen: return s.settings.fullscreen ? "ON" : "OFF";
     default: return "";
     }
 }
@@ -67,10 +63,7 @@ void ScreenResources::init_menus(const sf::Font& menu_font, float width, float h
     screen_height = height;
     shown_rescued = shown_time = shown_score = 0;
     frame_counter = intro_index = prompt_index = 0;
-    volume_setting = 20;
-    damage_setting = 1;
-    radius_setting = 2;
-    fullscreen_setting = false;
+    settings = Settings{};
     for (int32_t k = 0; k < kOptionsItemCount; ++k) {
         options_labels[k] = menu_label(*this, option_text(*this, k, kOptionsLabelWidth),
                                        float(menu_left), options_row_y(*this, k));
@@ -94,25 +87,23 @@ void options_cursor_up(ScreenResources& s) {
     s.options_cursor_label.y = options_row_y(s, s.options_cursor);
 }
 
-void options_value_up(ScreenResources& s) {
+namespace {
+// Left and Right on a value: one step down or up, wrapping; the switch flips.
+void step_option(ScreenResources& s, int32_t steps) {
+    Settings& v = s.settings;
     switch (s.options_cursor) {
-    case OptionsVolume: s.volume_setting = (s.volume_setting + kVolumeStep) % kVolumeSpan; break;
-    case OptionsDamage: s.damage_setting = (s.damage_setting + 1) % kDamageSpan; break;
-    case OptionsRadius: s.radius_setting = (s.radius_setting + 1) % kRadiusSpan; break;
-    case OptionsFullscreen: s.fullscreen_setting = !s.fullscreen_setting; break;
+    case OptionsVolume: v.volume = step_setting(v.volume, steps, kVolumeRange); break;
+    case OptionsDamage: v.damage = step_setting(v.damage, steps, kDamageRange); break;
+    case OptionsRadius: v.radius = step_setting(v.radius, steps, kRadiusRange); break;
+    case OptionsFullscreen: v.fullscreen = !v.fullscreen; break;
     default: break;
     }
 }
+}  // namespace
 
-void options_value_down(ScreenResources& s) {
-    switch (s.options_cursor) {
-    case OptionsVolume: s.volume_setting = wrap(s.volume_setting - kVolumeStep, kVolumeSpan); break;
-    case OptionsDamage: s.damage_setting = wrap(s.damage_setting - 1, kDamageSpan); break;
-    case OptionsRadius: s.radius_setting = wrap(s.radius_setting - 1, kRadiusSpan); break;
-    case OptionsFullscreen: s.fullscreen_setting = !s.fullscreen_setting; break;
-    default: break;
-    }
-}
+void options_value_up(ScreenResources& s) { step_option(s, 1); }
+
+void options_value_down(ScreenResources& s) { step_option(s, -1); }
 
 int32_t options_select(ScreenResources& s) {
     int32_t selected = s.options_cursor;

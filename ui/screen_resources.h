@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/settings.h"
+
 // Data for one line of menu text; the text overlay prints it.
 struct MenuLabel {
     const sf::Font* font = nullptr;
@@ -51,10 +53,7 @@ struct ScreenResources {
     int32_t intro_index = 0, prompt_index = 0;
     uint32_t story_image = 0, story_prompt_image = 0;
     MenuLabel options_labels[kOptionsItemCount];
-    int32_t volume_setting = 20;
-    int32_t damage_setting = 1;
-    int32_t radius_setting = 2;
-    bool fullscreen_setting = false;
+    Settings settings;  // the menu's values; they take effect at RETURN
     MenuLabel options_cursor_label;
     int32_t options_cursor = 0;
     MenuLabel key_label;

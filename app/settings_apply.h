@@ -1,0 +1,14 @@
+#pragma once
+// The settings taking effect: at start-up with those read from the file,
+// and at RETURN in the options menu with the menu's values, which are then
+// kept in the settings file.
+#include <iosfwd>
+
+struct GameSession;
+
+// Music volume, the bite damage of the ants there are now, the grenade's
+// blast radius; the menu's values in the session's screen resources.
+void apply_settings(GameSession& session, std::ostream& out);
+
+// RETURN: apply the menu's values, then write them to the settings file.
+void return_from_options(GameSession& session, std::ostream& out);

@@ -1,0 +1,78 @@
+// RETURN in the options menu, driven through the menu gate: the settings
+// take effect and are kept in the settings file (in a temporary folder).
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "app/key_codes.h"
+#include "app/settings.h"
+#include "loop_fixture.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr double kSixtyFps = 1.0 / 60.0;
+
+struct OptionsReturn : LoopFixture {
+    fs::path folder;
+
+    void SetUp() override {
+        LoopFixture::SetUp();
+        std::string pattern = (fs::temp_directory_path() / "swarmfall-options-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder = pattern;
+        session->settings_path = (folder / "swarmfall" / "settings.conf").string();
+        start_round(*session);
+        game_state = OptionsMenu;
+        session->clock.tick_base = input.now;
+    }
+    void TearDown() override {
+        fs::remove_all(folder);
+        LoopFixture::TearDown();
+    }
+    // One key through the menu gate.
+    void gate(int key) {
+        input.tap(key);
+        frames(50, kSixtyFps);
+    }
+    void choose_return() {
+        game_state = OptionsMenu;
+        for (int i = 0; i < 2; ++i) gate(kKeyUp);  // from VOLUMEN round to RETURN
+        gate(kKeyEnter);
+    }
+    SettingsText kept() const {
+        std::ifstream file(session->settings_path, std::ios::binary);
+        return parse_settings(std::string(std::istreambuf_iterator<char>(file), {}));
+    }
+};
+
+TEST_F(OptionsReturn, ReturnAppliesTheMenuValuesAndKeepsThem) {
+    gate(kKeyRight);  // VOLUMEN 30
+    gate(kKeyDown);
+    gate(kKeyDown);
+    gate(kKeyLeft);   // RADIUS 1
+    gate(kKeyEnter);  // only puts the cursor back on VOLUMEN
+    choose_return();
+    EXPECT_EQ(game_state, Playing);
+    EXPECT_EQ(session->grenade.blast_radius, 1);
+    SettingsText kept_now = kept();
+    EXPECT_TRUE(kept_now.faults.empty());
+    EXPECT_EQ(kept_now.settings, (Settings{30, 1, 1, false}));
+}
+
+TEST_F(OptionsReturn, FolderThatCannotBeWrittenCostsOneLineAndPlayGoesOn) {
+    std::ofstream(folder / "swarmfall") << "a file in the folder's place";
+    out.str("");
+    choose_return();
+    EXPECT_EQ(game_state, Playing);
+    const std::string text = out.str();
+    size_t lines = 0;
+    for (size_t at = text.find("Settings file"); at != std::string::npos;
+         at = text.find("Settings file", at + 1)) {
+        ++lines;
+    }
+    EXPECT_EQ(lines, 1u) << text;
+}
+
+}  // namespace

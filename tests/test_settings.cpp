@@ -1,0 +1,170 @@
+// The settings: their text form, and the file kept between runs. File tests
+// point XDG_CONFIG_HOME at a temporary folder they remove again.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/settings_file.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const Settings kChanged{100, 0, 3, true};
+
+TEST(SettingsText, WrittenTextReadsBackTheSameWithoutFaults) {
+    for (const Settings& s : {Settings{}, kChanged, Settings{0, 20, 0, false}}) {
+        SettingsText read = parse_settings(format_settings(s));
+        EXPECT_EQ(read.settings, s);
+        EXPECT_TRUE(read.faults.empty()) << read.faults.front();
+    }
+}
+
+TEST(SettingsText, EachWrongOrMissingValueFallsBackAloneAndIsNamed) {
+    SettingsText read = parse_settings(
+        "  damage=7\r\n"
+        "volume = 150\n"
+        "radius = 1x\n"
+        "\n# comment\n"
+        "fullscreen = on\n"
+        "damage = 8\n");
+    EXPECT_EQ(read.settings, (Settings{20, 7, 2, true}));
+    ASSERT_EQ(read.faults.size(), 3u);
+    EXPECT_EQ(read.faults[0], "volume: expected 0 to 100 in steps of 10, found \"150\"");
+    EXPECT_EQ(read.faults[1], "radius: expected 0 to 3, found \"1x\"");
+    EXPECT_EQ(read.faults[2], "line 7: expected damage once, found it again");
+
+    for (const char* volume : {"15", "-10", "99999999999", "", "ten"}) {
+        read = parse_settings(std::string("volume = ") + volume + "\ndamage = 1\nradius = 2\nfullscreen = off\n");
+        EXPECT_EQ(read.settings.volume, 20) << volume;
+        EXPECT_EQ(read.faults.size(), 1u) << volume;
+    }
+}
+
+TEST(SettingsText, GarbageGivesTheDefaultsAndPrintableFaults) {
+    const std::string garbage("\x7f" "ELF\x02\x01\x01\0\0\0\nfullscreen = maybe\nvolume\n=\n", 40);
+    SettingsText read = parse_settings(garbage);
+    EXPECT_EQ(read.settings, Settings{});
+    ASSERT_FALSE(read.faults.empty());
+    for (const std::string& fault : read.faults) {
+        for (char c : fault) EXPECT_TRUE(c >= 0x20 && c < 0x7f) << fault;
+    }
+    EXPECT_EQ(parse_settings("").faults.size(), 4u);  // each value missing
+}
+
+TEST(SettingsText, MenuStepsWrapRoundBothEnds) {
+    EXPECT_EQ(step_setting(100, 1, kVolumeRange), 0);
+    EXPECT_EQ(step_setting(0, -1, kVolumeRange), 100);
+    EXPECT_EQ(step_setting(20, 1, kDamageRange), 0);
+    EXPECT_EQ(step_setting(0, -1, kRadiusRange), 3);
+    EXPECT_EQ(step_setting(40, -1, kVolumeRange), 30);
+}
+
+class SettingsFile : public testing::Test {
+protected:
+    fs::path folder;
+    std::ostringstream out;
+
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "swarmfall-settings-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder = pattern;
+        setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+    }
+    void TearDown() override {
+        unsetenv("XDG_CONFIG_HOME");
+        fs::remove_all(folder);
+    }
+    std::string path() const { return settings_file_path(); }
+    void write(const std::string& text) {
+        fs::create_directories(fs::path(path()).parent_path());
+        std::ofstream(path(), std::ios::binary) << text;
+    }
+    std::string read() const {
+        std::ifstream file(path(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
+    int lines() const {
+        const std::string text = out.str();
+        return int(std::count(text.begin(), text.end(), '\n'));
+    }
+    // Nothing but the settings file itself in its folder.
+    std::vector<std::string> folder_files() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(fs::path(path()).parent_path())) {
+            names.push_back(entry.path().filename().string());
+        }
+        return names;
+    }
+};
+
+TEST_F(SettingsFile, LivesUnderXdgConfigHomeElseUnderHome) {
+    EXPECT_EQ(path(), (folder / "swarmfall" / "settings.conf").string());
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    setenv("HOME", "/home/player", 1);
+    setenv("XDG_CONFIG_HOME", "relative/ignored", 1);
+    EXPECT_EQ(settings_file_path(), "/home/player/.config/swarmfall/settings.conf");
+    unsetenv("XDG_CONFIG_HOME");
+    unsetenv("HOME");
+    EXPECT_EQ(settings_file_path(), "");
+    EXPECT_EQ(load_settings("", out), Settings{});
+    EXPECT_EQ(lines(), 1);
+    if (!home.empty()) setenv("HOME", home.c_str(), 1);
+}
+
+TEST_F(SettingsFile, SavedSettingsComeBackAndAMissingFileGivesTheDefaultsSilently) {
+    EXPECT_EQ(load_settings(path(), out), Settings{});
+    EXPECT_TRUE(save_settings(path(), kChanged, out));
+    EXPECT_EQ(load_settings(path(), out), kChanged);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(folder_files(), std::vector<std::string>{"settings.conf"});
+}
+
+TEST_F(SettingsFile, FaultyOrUnreadableFileCostsOneLine) {
+    write("volume = 30\ndamage = 21\n");
+    EXPECT_EQ(load_settings(path(), out), (Settings{30, 1, 2, false}));
+    EXPECT_EQ(lines(), 1);
+    EXPECT_NE(out.str().find("damage: expected 0 to 20, found \"21\""), std::string::npos);
+
+    write(std::string(5000, 'x'));
+    EXPECT_EQ(load_settings(path(), out), Settings{});
+    EXPECT_EQ(lines(), 2);
+
+    fs::remove(path());
+    fs::create_directory(path());  // a folder where the file should be
+    EXPECT_EQ(load_settings(path(), out), Settings{});
+    EXPECT_EQ(lines(), 3);
+}
+
+TEST_F(SettingsFile, FolderThatCannotBeMadeCostsOneLine) {
+    std::ofstream(folder / "swarmfall") << "a file in the folder's place";
+    EXPECT_FALSE(save_settings(path(), kChanged, out));
+    EXPECT_EQ(lines(), 1);
+}
+
+// A write that fails half-way (the file size limit stands in for a full
+// disk) leaves the old file whole and no temporary behind.
+TEST_F(SettingsFile, FailedWriteLeavesTheOldFileWhole) {
+    ASSERT_TRUE(save_settings(path(), Settings{}, out));
+    const std::string before = read();
+    rlimit old_limit{};
+    getrlimit(RLIMIT_FSIZE, &old_limit);
+    rlimit small = old_limit;
+    small.rlim_cur = 16;
+    auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool saved = save_settings(path(), kChanged, out);
+    setrlimit(RLIMIT_FSIZE, &old_limit);
+    std::signal(SIGXFSZ, old_handler);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(read(), before);
+    EXPECT_EQ(folder_files(), std::vector<std::string>{"settings.conf"});
+    EXPECT_EQ(lines(), 1);
+}
+
+}  // namespace

@@ -47,18 +47,18 @@ void make_first_ants(std::vector<Ant>& ants, std::vector<glm::vec3>& ant_starts,
 }
 
 glm::vec3 random_free_cell(const CityGrid& city, const ActorRegistry& world) {
-    auto free = [&](int x, int y) {
+    auto is_free = [&](int x, int y) {
         return cell_at(city, x, y, 1) != CellBlock && occupant_at(world, x, y, 1) == OccupantNone;
     };
     for (int draw = 0; draw < kFreeCellDraws; ++draw) {
         const int x = platform_rand() % kFreeCellSpan + kFreeCellFirst;
         const int y = platform_rand() % kFreeCellSpan + kFreeCellFirst;
-        if (free(x, y)) return {float(x), float(y), 1.0f};
+        if (is_free(x, y)) return {float(x), float(y), 1.0f};
     }
     // A source that keeps drawing taken cells must not hold the game for ever.
     for (int x = kFreeCellFirst; x < kFreeCellFirst + kFreeCellSpan; ++x)
         for (int y = kFreeCellFirst; y < kFreeCellFirst + kFreeCellSpan; ++y)
-            if (free(x, y)) return {float(x), float(y), 1.0f};
+            if (is_free(x, y)) return {float(x), float(y), 1.0f};
     std::fprintf(stderr, "No free street cell left for a new ant\n");
     std::exit(EXIT_FAILURE);
 }

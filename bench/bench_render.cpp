@@ -1,10 +1,11 @@
 // Renders fixed views of the city for a few hundred frames and prints, per
 // view, the cost of a frame with the batched city, with one draw call per
 // visible cube, and of an empty frame (clear and swap), all in one run.
+// Then the late-game table (see bench/late_game.h) over the same views.
 // Usage: bench_render [frames] [--samples N] [--snapshot DIR] [--views K]
-//                     [--no-per-cube]
-// The last two make quick comparisons: only the first K views, and no
-// one-draw-per-cube frames (the slow part of a run).
+//                     [--no-per-cube] [--no-city] [--no-late]
+// The last four make quick comparisons: only the first K views, no
+// one-draw-per-cube frames (the slow part of a run), or one table only.
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
@@ -18,7 +19,9 @@
 
 #include "actors/player.h"
 #include "app/platform.h"
+#include "bench/bench_timing.h"
 #include "bench/bench_views.h"
+#include "bench/late_game.h"
 #include "render/camera.h"
 #include "render/mesh_handles.h"
 #include "render/render_stats.h"
@@ -33,15 +36,9 @@ constexpr int kDefaultFrames = 300;
 constexpr int kGameSamples = 4;  // the game window's multisampling
 constexpr int kPerCubeFrameDivisor = 5;  // the slow path runs fewer frames
 constexpr int kRounds = 5;
+constexpr int kLateBlockDivisor = 4;
 
 enum FrameKind { FrameEmpty, FrameBatched, FramePerCube };
-
-struct Timing {
-    double ms_per_frame = 0.0;
-    double draws_per_frame = 0.0;
-    double ranges_per_frame = 0.0;
-    double vertices_per_frame = 0.0;
-};
 
 void draw_frame(Renderer& r, const CityGrid& city, FrameKind kind) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -49,45 +46,9 @@ void draw_frame(Renderer& r, const CityGrid& city, FrameKind kind) {
     if (kind == FramePerCube) r.draw_city_per_cube(city, MeshCube);
 }
 
-Timing time_frames(GLFWwindow* window, Renderer& r, const CityGrid& city, FrameKind kind,
-                   int frames) {
-    draw_frame(r, city, kind);  // warm-up: shader variants, buffer uploads
-    glfwSwapBuffers(window);
-    glFinish();
-    render_stats = RenderStats{};
-    auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < frames; ++i) {
-        draw_frame(r, city, kind);
-        glfwSwapBuffers(window);
-        glfwPollEvents();
-    }
-    glFinish();
-    std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
-    Timing t;
-    t.ms_per_frame = spent.count() / frames;
-    t.draws_per_frame = double(render_stats.draw_calls) / frames;
-    t.ranges_per_frame = double(render_stats.ranges) / frames;
-    t.vertices_per_frame = double(render_stats.vertices) / frames;
-    return t;
-}
-
-Timing median(std::vector<Timing> timings) {
-    std::sort(timings.begin(), timings.end(),
-              [](const Timing& a, const Timing& b) { return a.ms_per_frame < b.ms_per_frame; });
-    return timings[timings.size() / 2];
-}
-
-void set_view(const BenchView& view, ScriptedPlatform& platform, const Player& player) {
-    free_camera = view.free_view;
-    orthographic = view.orthographic;
-    camera_position = glm::vec3(view.x, view.y, view.z);
-    free_yaw = view.yaw;
-    free_pitch = view.pitch;
-    first_person_yaw_offset = 0.0f;
-    first_person_pitch = 0.0f;
-    platform.cursor_x = 512.0;
-    platform.cursor_y = 384.0;
-    update_camera(player);
+Timing time_kind(GLFWwindow* window, Renderer& r, const CityGrid& city, FrameKind kind,
+                 int frames) {
+    return time_frames(window, [&] { draw_frame(r, city, kind); }, frames);
 }
 
 std::vector<uint8_t> read_frame(Renderer& r, const CityGrid& city, FrameKind kind) {
@@ -148,6 +109,19 @@ GLFWwindow* open_window(int samples) {
 
 }  // namespace
 
+void apply_view(const BenchView& view, ScriptedPlatform& platform, const Player& player) {
+    free_camera = view.free_view;
+    orthographic = view.orthographic;
+    camera_position = glm::vec3(view.x, view.y, view.z);
+    free_yaw = view.yaw;
+    free_pitch = view.pitch;
+    first_person_yaw_offset = 0.0f;
+    first_person_pitch = 0.0f;
+    platform.cursor_x = 512.0;
+    platform.cursor_y = 384.0;
+    update_camera(player);
+}
+
 std::vector<BenchView> bench_views() {
     return {
         {"first person, gate", false, false, 0, 0, 0, 0, 0},
@@ -162,6 +136,7 @@ int main(int argc, char** argv) {
     std::string snapshot_dir;
     size_t view_limit = 0;
     bool per_cube_frames = true;
+    bool city_table = true, late_table = true;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--snapshot") == 0 && i + 1 < argc) {
             snapshot_dir = argv[++i];
@@ -171,6 +146,10 @@ int main(int argc, char** argv) {
             view_limit = size_t(std::max(1, std::atoi(argv[++i])));
         } else if (std::strcmp(argv[i], "--no-per-cube") == 0) {
             per_cube_frames = false;
+        } else if (std::strcmp(argv[i], "--no-city") == 0) {
+            city_table = false;
+        } else if (std::strcmp(argv[i], "--no-late") == 0) {
+            late_table = false;
         } else {
             frames = std::max(1, std::atoi(argv[i]));
         }
@@ -208,39 +187,47 @@ int main(int argc, char** argv) {
     // hits all three alike.
     int block = std::max(1, frames / kRounds);
     int per_cube_block = std::max(1, block / kPerCubeFrameDivisor);
-    std::printf("%-26s %9s %6s %7s %9s | %9s %8s | %8s | %6s %6s | %s\n", "view", "batched",
-                "calls", "ranges", "vertices", "per-cube", "calls", "empty", "x cube", "x empty",
-                "diff px");
     std::vector<BenchView> views = bench_views();
     if (view_limit > 0 && view_limit < views.size()) views.resize(view_limit);
-    for (const BenchView& view : views) {
-        set_view(view, platform, player);
-        std::vector<Timing> empties, batches, per_cubes;
-        for (int round = 0; round < kRounds; ++round) {
-            empties.push_back(time_frames(window, renderer, city, FrameEmpty, block));
-            batches.push_back(time_frames(window, renderer, city, FrameBatched, block));
-            if (per_cube_frames) {
-                per_cubes.push_back(time_frames(window, renderer, city, FramePerCube, per_cube_block));
+    if (city_table) {
+        std::printf("%-26s %9s %6s %7s %9s | %9s %8s | %8s | %6s %6s | %s\n", "view", "batched",
+                    "calls", "ranges", "vertices", "per-cube", "calls", "empty", "x cube", "x empty",
+                    "diff px");
+        for (const BenchView& view : views) {
+            apply_view(view, platform, player);
+            std::vector<Timing> empties, batches, per_cubes;
+            for (int round = 0; round < kRounds; ++round) {
+                empties.push_back(time_kind(window, renderer, city, FrameEmpty, block));
+                batches.push_back(time_kind(window, renderer, city, FrameBatched, block));
+                if (per_cube_frames) {
+                    per_cubes.push_back(time_kind(window, renderer, city, FramePerCube, per_cube_block));
+                }
+            }
+            if (!per_cube_frames) per_cubes.push_back(Timing{});
+            Timing empty = median(empties), batched = median(batches), per_cube = median(per_cubes);
+            std::vector<uint8_t> a = read_frame(renderer, city, FrameBatched);
+            std::vector<uint8_t> b = read_frame(renderer, city, FramePerCube);
+            std::printf("%-26s %6.2f ms %6.1f %7.1f %9.0f | %6.2f ms %8.1f | %5.2f ms | %6.2f %6.2f | %d\n",
+                        view.name.c_str(), batched.ms_per_frame, batched.draws_per_frame,
+                        batched.ranges_per_frame, batched.vertices_per_frame, per_cube.ms_per_frame, per_cube.draws_per_frame,
+                        empty.ms_per_frame, per_cube.ms_per_frame / batched.ms_per_frame,
+                        batched.ms_per_frame / empty.ms_per_frame, differing_pixels(a, b));
+            if (!snapshot_dir.empty()) {
+                std::string stem = snapshot_dir + "/" + view.name.substr(0, view.name.find(','));
+                for (char& c : stem) c = c == ' ' ? '_' : c;
+                write_ppm(stem + "_batched.ppm", a);
+                write_ppm(stem + "_per_cube.ppm", b);
             }
         }
-        if (!per_cube_frames) per_cubes.push_back(Timing{});
-        Timing empty = median(empties), batched = median(batches), per_cube = median(per_cubes);
-        std::vector<uint8_t> a = read_frame(renderer, city, FrameBatched);
-        std::vector<uint8_t> b = read_frame(renderer, city, FramePerCube);
-        std::printf("%-26s %6.2f ms %6.1f %7.1f %9.0f | %6.2f ms %8.1f | %5.2f ms | %6.2f %6.2f | %d\n",
-                    view.name.c_str(), batched.ms_per_frame, batched.draws_per_frame,
-                    batched.ranges_per_frame, batched.vertices_per_frame, per_cube.ms_per_frame, per_cube.draws_per_frame,
-                    empty.ms_per_frame, per_cube.ms_per_frame / batched.ms_per_frame,
-                    batched.ms_per_frame / empty.ms_per_frame, differing_pixels(a, b));
-        if (!snapshot_dir.empty()) {
-            std::string stem = snapshot_dir + "/" + view.name.substr(0, view.name.find(','));
-            for (char& c : stem) c = c == ' ' ? '_' : c;
-            write_ppm(stem + "_batched.ppm", a);
-            write_ppm(stem + "_per_cube.ppm", b);
-        }
+        std::printf("(%d rounds of %d frames per view, %d for per-cube, median round; "
+                    "1024 x 768, %d samples)\n", kRounds, block, per_cube_block, samples);
     }
-    std::printf("(%d rounds of %d frames per view, %d for per-cube, median round; "
-                "1024 x 768, %d samples)\n", kRounds, block, per_cube_block, samples);
+    // The actors' tables take six kinds of frame in turn; shorter blocks
+    // keep the run to a few minutes.
+    if (late_table) {
+        bench_late_game(window, renderer, city, views, platform,
+                        std::max(1, block / kLateBlockDivisor));
+    }
     use_scripted_platform(nullptr);
     renderer.release();
     glfwTerminate();

@@ -3,6 +3,9 @@
 #include <string>
 #include <vector>
 
+struct Player;
+struct ScriptedPlatform;
+
 struct BenchView {
     std::string name;
     bool free_view;      // free camera instead of first person
@@ -14,3 +17,7 @@ struct BenchView {
 // First person at the gate looking into the city, perspective and
 // orthographic, and a free camera high above the city.
 std::vector<BenchView> bench_views();
+
+// Sets the camera switches and angles of `view` and updates the camera once
+// (cursor at rest) for `player`.
+void apply_view(const BenchView& view, ScriptedPlatform& platform, const Player& player);

@@ -1,0 +1,36 @@
+#include "bench/bench_timing.h"
+
+#include <GL/glew.h>
+#include <GLFW/glfw3.h>
+
+#include <algorithm>
+#include <chrono>
+
+#include "render/render_stats.h"
+
+Timing time_frames(GLFWwindow* window, const std::function<void()>& draw, int frames) {
+    draw();  // warm-up: shader variants, buffer uploads
+    glfwSwapBuffers(window);
+    glFinish();
+    render_stats = RenderStats{};
+    auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < frames; ++i) {
+        draw();
+        glfwSwapBuffers(window);
+        glfwPollEvents();
+    }
+    glFinish();
+    std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+    Timing t;
+    t.ms_per_frame = spent.count() / frames;
+    t.draws_per_frame = double(render_stats.draw_calls) / frames;
+    t.ranges_per_frame = double(render_stats.ranges) / frames;
+    t.vertices_per_frame = double(render_stats.vertices) / frames;
+    return t;
+}
+
+Timing median(std::vector<Timing> timings) {
+    std::sort(timings.begin(), timings.end(),
+              [](const Timing& a, const Timing& b) { return a.ms_per_frame < b.ms_per_frame; });
+    return timings[timings.size() / 2];
+}

@@ -1,0 +1,136 @@
+#include "bench/late_game.h"
+
+#include <GL/glew.h>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+#include "actors/ant.h"
+#include "actors/grenade.h"
+#include "actors/hostage.h"
+#include "actors/player.h"
+#include "actors/round_setup.h"
+#include "bench/bench_timing.h"
+#include "render/camera.h"
+#include "render/frustum.h"
+#include "render/mesh_handles.h"
+#include "render/renderer.h"
+#include "render/scene.h"
+#include "world/city_grid.h"
+#include "actors/collision.h"
+
+namespace {
+
+constexpr int kRounds = 5;
+constexpr int kLastRound = 20;  // after 20 rescues the pack is full
+constexpr int kFirstPack = 5;
+
+struct Pack {
+    Player player;
+    Hostage hostage;
+    Grenade grenade;
+    std::vector<Ant> ants;
+};
+
+// The round set-up of the 21st round, every actor drawn in its cell, the
+// grenade shown at its resting cell and every ant walking (legs swinging).
+std::unique_ptr<Pack> late_pack(CityGrid& city) {
+    auto pack = std::make_unique<Pack>();
+    ActorRegistry world;
+    std::vector<glm::vec3> starts;
+    int32_t count = 0;
+    bool hero_message = false;
+    make_first_ants(pack->ants, starts, count);
+    setup_round(city, pack->grenade, pack->player, pack->hostage, pack->ants, starts, count, true,
+                kLastRound, hero_message, world);
+    for (Actor* a : std::initializer_list<Actor*>{&pack->player, &pack->hostage, &pack->grenade}) {
+        a->snap_to_cell();
+    }
+    pack->grenade.visible = true;
+    for (Ant& ant : pack->ants) {
+        ant.snap_to_cell();
+        ant.motion_mode = MotionSlide;
+    }
+    return pack;
+}
+
+std::vector<Ant> ants_in_view(const std::vector<Ant>& ants) {
+    FrustumPlanes planes = extract_frustum_planes(projection_matrix, view_matrix);
+    std::vector<Ant> seen;
+    for (const Ant& ant : ants) {
+        glm::vec3 centre(2.0f * ant.pos_x, 2.0f * ant.pos_y, 2.0f * ant.pos_z);
+        if (cube_in_frustum(planes, centre, 1.0f)) seen.push_back(ant);
+    }
+    return seen;
+}
+
+enum Kind { City, CityNoPixels, Pack5, Pack101, Seen101, Pack101NoPixels, KindCount };
+
+}  // namespace
+
+void bench_late_game(GLFWwindow* window, Renderer& renderer, CityGrid& city,
+                     const std::vector<BenchView>& views, ScriptedPlatform& platform, int block) {
+    std::unique_ptr<Pack> pack = late_pack(city);
+    std::vector<Ant> first(pack->ants.begin(), pack->ants.begin() + kFirstPack);
+    int frame = 0;
+    auto scene = [&](const std::vector<Ant>& ants, bool pixels) {
+        glDisable(GL_SCISSOR_TEST);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        // One pixel left to draw: what remains is the work before the pixels.
+        if (!pixels) {
+            glEnable(GL_SCISSOR_TEST);
+            glScissor(0, 0, 1, 1);
+        }
+        draw_scene(renderer, city, pack->player, pack->hostage, pack->grenade, ants, true, frame);
+        frame = (frame + 1) % kAnimationFrames;
+        glDisable(GL_SCISSOR_TEST);
+    };
+    auto city_only = [&](bool pixels) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        if (!pixels) {
+            glEnable(GL_SCISSOR_TEST);
+            glScissor(0, 0, 1, 1);
+        }
+        renderer.draw_city(city, MeshCube);
+        glDisable(GL_SCISSOR_TEST);
+    };
+
+    std::printf("\nlate game: %zu ants at their start cells against the first %d, walking; "
+                "player (free camera only), hostage, grenade\n", pack->ants.size(), kFirstPack);
+    std::printf("%-26s %9s %6s %8s | %9s %6s %8s %5s | %6s | %8s %8s %8s %8s\n", "view",
+                "5 ants", "calls", "vertices", "101 ants", "calls", "vertices", "seen", "x 5",
+                "city", "culled", "pixels", "drawn");
+    for (const BenchView& view : views) {
+        apply_view(view, platform, pack->player);
+        std::vector<Ant> seen = ants_in_view(pack->ants);
+        std::vector<std::function<void()>> draws(KindCount);
+        draws[City] = [&] { city_only(true); };
+        draws[CityNoPixels] = [&] { city_only(false); };
+        draws[Pack5] = [&] { scene(first, true); };
+        draws[Pack101] = [&] { scene(pack->ants, true); };
+        draws[Seen101] = [&] { scene(seen, true); };
+        draws[Pack101NoPixels] = [&] { scene(pack->ants, false); };
+        std::vector<std::vector<Timing>> timings(KindCount);
+        for (int round = 0; round < kRounds; ++round) {
+            for (int k = 0; k < KindCount; ++k) timings[k].push_back(time_frames(window, draws[k], block));
+        }
+        std::vector<Timing> t(KindCount);
+        for (int k = 0; k < KindCount; ++k) t[k] = median(timings[k]);
+        double ms = t[Pack101].ms_per_frame;
+        double culled = ms - t[Seen101].ms_per_frame;
+        double pixels = (ms - t[Pack101NoPixels].ms_per_frame) -
+                        (t[City].ms_per_frame - t[CityNoPixels].ms_per_frame);
+        double drawn = t[Seen101].ms_per_frame - t[City].ms_per_frame - pixels;
+        std::printf("%-26s %6.2f ms %6.1f %8.0f | %6.2f ms %6.1f %8.0f %5zu | %6.2f | %5.2f ms "
+                    "%5.2f ms %5.2f ms %5.2f ms\n",
+                    view.name.c_str(), t[Pack5].ms_per_frame, t[Pack5].draws_per_frame,
+                    t[Pack5].vertices_per_frame, ms, t[Pack101].draws_per_frame,
+                    t[Pack101].vertices_per_frame, seen.size(), ms / t[Pack5].ms_per_frame,
+                    t[City].ms_per_frame, culled, pixels, drawn);
+    }
+    std::printf("(%d rounds of %d frames per kind, median round; culled: the 101-ant frame less "
+                "the same frame without the ants out of view; pixels: what a one-pixel scissor "
+                "saves beyond the city's share; drawn: the rest of the actors in view)\n",
+                kRounds, block);
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The late-game table: the benchmark's views with the full pack of ants at
+// their start cells, against the same views with the first five.
+#include <vector>
+
+#include "bench/bench_views.h"
+
+struct GLFWwindow;
+struct Renderer;
+struct CityGrid;
+struct ScriptedPlatform;
+
+// Times, per view, the frame with 5 and with 101 walking ants (plus the
+// player, the hostage and the grenade) and splits the cost of the large
+// pack into the city, culled calls, pixels and the drawn actors.
+void bench_late_game(GLFWwindow* window, Renderer& renderer, CityGrid& city,
+                     const std::vector<BenchView>& views, ScriptedPlatform& platform, int block);

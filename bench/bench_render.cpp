@@ -42,8 +42,8 @@ enum FrameKind { FrameEmpty, FrameBatched, FramePerCube };
 
 void draw_frame(Renderer& r, const CityGrid& city, FrameKind kind) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    if (kind == FrameBatched) r.draw_city(city, MeshCube);
-    if (kind == FramePerCube) r.draw_city_per_cube(city, MeshCube);
+    if (kind == FrameBatched) r.draw_city(city, MeshCube, camera_frame_view());
+    if (kind == FramePerCube) r.draw_city_per_cube(city, MeshCube, camera_frame_view());
 }
 
 Timing time_kind(GLFWwindow* window, Renderer& r, const CityGrid& city, FrameKind kind,

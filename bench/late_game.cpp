@@ -92,7 +92,7 @@ void bench_late_game(GLFWwindow* window, Renderer& renderer, CityGrid& city,
             glEnable(GL_SCISSOR_TEST);
             glScissor(0, 0, 1, 1);
         }
-        renderer.draw_city(city, MeshCube);
+        renderer.draw_city(city, MeshCube, camera_frame_view());
         glDisable(GL_SCISSOR_TEST);
     };
 

@@ -28,6 +28,10 @@ double last_update_time = 0.0;
 glm::mat4 projection_matrix(1.0f);
 glm::mat4 view_matrix(1.0f);
 
+FrameView camera_frame_view() {
+    return make_frame_view(projection_matrix, view_matrix, free_camera);
+}
+
 glm::mat4 camera_projection(bool use_orthographic) {
     if (use_orthographic) {
         return glm::mat4(glm::ortho(-kOrthoHalfSide, kOrthoHalfSide, -kOrthoHalfSide,

@@ -5,6 +5,8 @@
 // read projection_matrix and view_matrix.
 #include <glm/glm.hpp>
 
+#include "render/frame_view.h"
+
 struct Player;
 
 constexpr float kMouseSensitivity = 0.005f;     // radians per pixel
@@ -38,6 +40,9 @@ void update_camera(const Player& player);
 // play is paused, so the time spent in menus and screens never moves the
 // free camera.
 void restart_camera_clock();
+
+// The matrices and the view switch as they stand, for the frame's passes.
+FrameView camera_frame_view();
 
 // The two projections, exactly as the camera builds them.
 glm::mat4 camera_projection(bool use_orthographic);

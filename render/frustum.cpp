@@ -1,7 +1,5 @@
 #include "render/frustum.h"
 
-FrustumPlanes frustum_planes{};
-
 FrustumPlanes extract_frustum_planes(const glm::mat4& projection, const glm::mat4& view) {
     glm::mat4 clip = projection * view;
     auto row = [&](int r) { return glm::vec4(clip[0][r], clip[1][r], clip[2][r], clip[3][r]); };

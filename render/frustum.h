@@ -6,9 +6,6 @@
 
 using FrustumPlanes = std::array<glm::vec4, 6>;  // (a, b, c, d), inside where > 0
 
-// The table shared by the city and mesh passes, refreshed by each of them.
-extern FrustumPlanes frustum_planes;
-
 // Planes of clip = projection x view, normalised by the length of (a, b, c):
 // left, right, bottom, top, far, near.
 FrustumPlanes extract_frustum_planes(const glm::mat4& projection, const glm::mat4& view);

@@ -1,4 +1,6 @@
-// The shadow pass, the city pass and the mesh pass of the 3D scene.
+// The shadow pass, the city pass and the mesh pass of the 3D scene. Each
+// frame's passes take the frame's view; the mesh pass draws a list of mesh
+// draws with the scene state set once and one instanced call per mesh.
 #include <GL/glew.h>
 
 #include <algorithm>
@@ -8,7 +10,6 @@
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
-#include "render/camera.h"
 #include "render/city_culling.h"
 #include "render/frame_picture.h"
 #include "render/frustum.h"
@@ -24,6 +25,8 @@ namespace {
 constexpr float kCubeHalfSize = 1.0f;
 constexpr GLsizei kCityStride = kFloatsPerCityVertex * sizeof(float);
 constexpr GLuint kUVRectAttribute = 3;  // the city's texture rectangle per vertex
+constexpr GLuint kModelAttribute = 4;   // an instance's model matrix, one column in each of 4..7
+constexpr GLuint kMatrixColumns = 4;
 
 struct SceneMatrices {
     glm::mat4 view_projection;
@@ -38,9 +41,30 @@ void upload_matrix(int32_t location, const glm::mat4& m) {
     glUniformMatrix4fv(location, 1, GL_FALSE, glm::value_ptr(m));
 }
 
-// Textures, program, view, frustum, light and samplers: everything a scene
-// draw needs before its vertices.
-SceneMatrices begin_scene(const Renderer& r) {
+// Disabled, the model attribute reads its constant value, the identity: all
+// that is not drawn instanced is placed by the uniforms alone.
+void reset_model_attribute() {
+    for (GLuint c = 0; c < kMatrixColumns; ++c) {
+        glDisableVertexAttribArray(kModelAttribute + c);
+        glVertexAttribDivisor(kModelAttribute + c, 0);
+        glVertexAttrib4f(kModelAttribute + c, c == 0, c == 1, c == 2, c == 3);
+    }
+}
+
+// Model matrices from `first` on in the bound buffer, one per instance.
+void point_model_attribute(size_t first) {
+    for (GLuint c = 0; c < kMatrixColumns; ++c) {
+        glEnableVertexAttribArray(kModelAttribute + c);
+        glVertexAttribPointer(kModelAttribute + c, 4, GL_FLOAT, GL_FALSE, sizeof(glm::mat4),
+                              reinterpret_cast<const void*>(first * sizeof(glm::mat4) +
+                                                            c * sizeof(glm::vec4)));
+        glVertexAttribDivisor(kModelAttribute + c, 1);
+    }
+}
+
+// Textures, program, view, light and samplers: everything a scene draw
+// needs before its vertices, once per pass.
+SceneMatrices begin_scene(const Renderer& r, const FrameView& view) {
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, r.block_texture);
     glActiveTexture(GL_TEXTURE1);
@@ -48,9 +72,9 @@ SceneMatrices begin_scene(const Renderer& r) {
     glUseProgram(r.scene_program);
 
     SceneMatrices m;
-    m.view_projection = projection_matrix * view_matrix;
-    upload_matrix(r.view_location, view_matrix);
-    frustum_planes = extract_frustum_planes(projection_matrix, view_matrix);
+    m.view_projection = view.projection * view.view;
+    upload_matrix(r.view_location, view.view);
+    reset_model_attribute();
 
     glUniform3f(r.light_inv_direction_location, kLightInvDirection.x, kLightInvDirection.y,
                 kLightInvDirection.z);
@@ -162,9 +186,9 @@ void Renderer::render_shadow_map(const CityGrid& city, int32_t cube_mesh) {
     end_shadow_pass();
 }
 
-void Renderer::draw_city(const CityGrid& city, int32_t cube_mesh) {
+void Renderer::draw_city(const CityGrid& city, int32_t cube_mesh, const FrameView& view) {
     build_city(city, cube_mesh);
-    SceneMatrices m = begin_scene(*this);
+    SceneMatrices m = begin_scene(*this, view);
     // Merged faces address the repeating copy of the cube side in cell units.
     if (city_texture != 0) {
         glActiveTexture(GL_TEXTURE0);
@@ -175,13 +199,13 @@ void Renderer::draw_city(const CityGrid& city, int32_t cube_mesh) {
     upload_matrix(mvp_location, m.view_projection);
     upload_matrix(model_location, glm::mat4(1.0f));
     upload_matrix(depth_bias_mvp_location, m.depth_bias_view_projection);
-    ViewFacing facing = view_facing(projection_matrix, view_matrix);
+    ViewFacing facing = view_facing(view.projection, view.view);
     // Sides turned from the light go to the program without the shadow lookup.
     uint32_t turned = unlit_program != 0 ? faces_turned_from_light(kLightInvDirection) : 0;
     if (turned != 0) {
         glUseProgram(unlit_program);
         upload_matrix(unlit_mvp_location, m.view_projection);
-        upload_matrix(unlit_view_location, view_matrix);
+        upload_matrix(unlit_view_location, view.view);
         upload_matrix(unlit_model_location, glm::mat4(1.0f));
         glUniform1i(unlit_texture_location, 0);
         glUniform3f(unlit_light_location, kLightInvDirection.x, kLightInvDirection.y,
@@ -192,10 +216,10 @@ void Renderer::draw_city(const CityGrid& city, int32_t cube_mesh) {
     // floor hides no block, while blocks hide much of the floor. Of the two
     // programs, the one with the nearer geometry draws first.
     for (int32_t type : {kCityTypeBlock, kCityTypeFloor}) {
-        std::vector<DrawRun> lit = city_visible_ranges(city_ranges, type, frustum_planes, facing,
+        std::vector<DrawRun> lit = city_visible_ranges(city_ranges, type, view.frustum, facing,
                                                        kAllCityFaces & ~turned);
         std::vector<DrawRun> dark =
-            city_visible_ranges(city_ranges, type, frustum_planes, facing, turned);
+            city_visible_ranges(city_ranges, type, view.frustum, facing, turned);
         bool dark_first = !dark.empty() && (lit.empty() || dark[0].nearest < lit[0].nearest);
         for (bool unlit : {dark_first, !dark_first}) {
             const std::vector<DrawRun>& ranges = unlit ? dark : lit;
@@ -206,15 +230,15 @@ void Renderer::draw_city(const CityGrid& city, int32_t cube_mesh) {
         }
     }
     glUseProgram(scene_program);
-    draw_near_cut(city, cube_mesh);
+    draw_near_cut(city, cube_mesh, view);
     disable_attributes();
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, block_texture);
 }
 
-void Renderer::draw_near_cut(const CityGrid& city, int32_t cube_mesh) {
+void Renderer::draw_near_cut(const CityGrid& city, int32_t cube_mesh, const FrameView& view) {
     if (!valid_mesh(*this, cube_mesh)) return;
-    CityMesh cut = near_cut_faces(city, meshes[size_t(cube_mesh)], projection_matrix * view_matrix);
+    CityMesh cut = near_cut_faces(city, meshes[size_t(cube_mesh)], view.projection * view.view);
     if (cut.ranges.empty()) return;
     if (near_cut_buffer == 0) glGenBuffers(1, &near_cut_buffer);
     glBindBuffer(GL_ARRAY_BUFFER, near_cut_buffer);
@@ -227,9 +251,9 @@ void Renderer::draw_near_cut(const CityGrid& city, int32_t cube_mesh) {
     }
 }
 
-void Renderer::draw_city_per_cube(const CityGrid& city, int32_t cube_mesh) {
+void Renderer::draw_city_per_cube(const CityGrid& city, int32_t cube_mesh, const FrameView& view) {
     if (!valid_mesh(*this, cube_mesh)) return;
-    SceneMatrices m = begin_scene(*this);
+    SceneMatrices m = begin_scene(*this, view);
     bind_mesh_attributes(*this, cube_mesh);
     int32_t count = vertex_counts[size_t(cube_mesh)];
     int32_t current_type = -1;
@@ -240,7 +264,7 @@ void Renderer::draw_city_per_cube(const CityGrid& city, int32_t cube_mesh) {
             current_type = type;
         }
         glm::vec3 centre(2.0f * i, 2.0f * j, 2.0f * k);
-        if (!cube_in_frustum(frustum_planes, centre, kCubeHalfSize)) return;
+        if (!cube_in_frustum(view.frustum, centre, kCubeHalfSize)) return;
         glm::mat4 model = glm::translate(glm::mat4(1.0f), centre);
         upload_matrix(mvp_location, m.view_projection * model);
         upload_matrix(model_location, model);
@@ -250,19 +274,52 @@ void Renderer::draw_city_per_cube(const CityGrid& city, int32_t cube_mesh) {
     disable_attributes();
 }
 
-void Renderer::draw_mesh(const glm::vec3& position, float angle, int32_t mesh) {
-    if (!valid_mesh(*this, mesh)) return;
-    SceneMatrices m = begin_scene(*this);
-    bind_mesh_attributes(*this, mesh);
+void Renderer::draw_meshes(const FrameView& view, const std::vector<MeshDraw>& draws) {
+    // Culled and grouped before any OpenGL call; one buffer of model
+    // matrices, batch after batch.
+    std::vector<MeshBatch> batches;
+    std::vector<glm::mat4> models;
+    for (MeshBatch& batch : batch_by_mesh(draws_in_view(draws, view.frustum))) {
+        if (!valid_mesh(*this, batch.mesh) || vertex_counts[size_t(batch.mesh)] <= 0) continue;
+        models.insert(models.end(), batch.models.begin(), batch.models.end());
+        batches.push_back(std::move(batch));
+    }
+    if (batches.empty()) return;
+    SceneMatrices m = begin_scene(*this, view);
     glUniform1i(type_object_location, kTypeObjectMesh);
-    glm::vec3 centre = 2.0f * position;
-    if (cube_in_frustum(frustum_planes, centre, kCubeHalfSize)) {
-        glm::mat4 model = glm::translate(glm::mat4(1.0f), centre);
-        model = glm::rotate(model, angle, glm::vec3(0.0f, 0.0f, 1.0f));
+    upload_matrix(mvp_location, m.view_projection);
+    upload_matrix(model_location, glm::mat4(1.0f));
+    upload_matrix(depth_bias_mvp_location, m.depth_bias_view_projection);
+    if (instance_buffer == 0) glGenBuffers(1, &instance_buffer);
+    glBindBuffer(GL_ARRAY_BUFFER, instance_buffer);
+    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(models.size() * sizeof(glm::mat4)), models.data(),
+                 GL_STREAM_DRAW);
+    size_t first = 0;
+    for (const MeshBatch& batch : batches) {
+        bind_mesh_attributes(*this, batch.mesh);
+        glBindBuffer(GL_ARRAY_BUFFER, instance_buffer);
+        point_model_attribute(first);
+        int32_t count = vertex_counts[size_t(batch.mesh)];
+        GLsizei instances = GLsizei(batch.models.size());
+        glDrawArraysInstanced(GL_TRIANGLES, 0, count, instances);
+        count_draw(int64_t(count) * instances);
+        first += batch.models.size();
+    }
+    disable_attributes();
+    reset_model_attribute();
+}
+
+void Renderer::draw_meshes_one_by_one(const FrameView& view, const std::vector<MeshDraw>& draws) {
+    SceneMatrices m = begin_scene(*this, view);
+    glUniform1i(type_object_location, kTypeObjectMesh);
+    for (const MeshDraw& draw : draws_in_view(draws, view.frustum)) {
+        if (!valid_mesh(*this, draw.mesh)) continue;
+        bind_mesh_attributes(*this, draw.mesh);
+        glm::mat4 model = model_matrix(draw);
         upload_matrix(mvp_location, m.view_projection * model);
         upload_matrix(model_location, model);
         upload_matrix(depth_bias_mvp_location, m.depth_bias_view_projection * model);
-        draw_triangles(0, vertex_counts[size_t(mesh)]);
+        draw_triangles(0, vertex_counts[size_t(draw.mesh)]);
     }
     disable_attributes();
 }

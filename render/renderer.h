@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "render/city_mesh.h"
+#include "render/draw_list.h"
+#include "render/frame_view.h"
 #include "render/mesh_data.h"
 
 struct CityGrid;
@@ -78,6 +80,8 @@ struct Renderer {
     int32_t city_cube_mesh = -1;
     // Refilled each frame with the inner faces the near plane may uncover.
     uint32_t near_cut_buffer = 0;
+    // Refilled each frame with the model matrices of the meshes in view.
+    uint32_t instance_buffer = 0;
 
     void init(float width, float height);
     int32_t add_mesh(const char* path);
@@ -90,13 +94,17 @@ struct Renderer {
     // Renders the city's depth from the light; once, at start-up.
     void render_shadow_map(const CityGrid& city, int32_t cube_mesh);
     // The floor and blocks, in a few draw calls over the batched buffer.
-    void draw_city(const CityGrid& city, int32_t cube_mesh);
+    void draw_city(const CityGrid& city, int32_t cube_mesh, const FrameView& view);
     // Inner faces uncovered where the near plane cuts into solid cubes; a
     // step of draw_city, which binds its program, buffer and textures.
-    void draw_near_cut(const CityGrid& city, int32_t cube_mesh);
+    void draw_near_cut(const CityGrid& city, int32_t cube_mesh, const FrameView& view);
     // The same picture with one draw call per visible cube; kept to compare
     // against (benchmark, tests).
-    void draw_city_per_cube(const CityGrid& city, int32_t cube_mesh);
-    // One mesh at `position` (cells) turned by `angle` radians about z.
-    void draw_mesh(const glm::vec3& position, float angle, int32_t mesh);
+    void draw_city_per_cube(const CityGrid& city, int32_t cube_mesh, const FrameView& view);
+    // The draws in view, the scene state set once, one instanced call per
+    // mesh; unknown meshes are skipped.
+    void draw_meshes(const FrameView& view, const std::vector<MeshDraw>& draws);
+    // The same picture with one draw call per mesh in view, in list order;
+    // kept to compare against (benchmark, tests).
+    void draw_meshes_one_by_one(const FrameView& view, const std::vector<MeshDraw>& draws);
 };

@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr size_t kCharacterParts = 5;
+
 bool animated(const Actor& actor) {
     return actor.motion_mode == MotionSlide || actor.motion_mode == MotionTurnLeft ||
            actor.motion_mode == MotionTurnRight;
@@ -23,25 +25,26 @@ glm::vec3 drawn_at(const Actor& actor) {
     return glm::vec3(p.x, p.y, p.z);
 }
 
-void draw_character(Renderer& r, const Actor& actor, const CharacterMeshes& parts, int frame) {
+void add_character(std::vector<MeshDraw>& list, const Actor& actor, const CharacterMeshes& parts,
+                   int frame) {
     glm::vec3 at = drawn_at(actor);
     float angle = actor.facing_angle;
     float arm = angle + arm_swing_angle(actor, frame);
     float leg = angle + leg_swing_angle(actor, frame);
-    r.draw_mesh(at, angle, parts.body);
-    r.draw_mesh(at, arm, parts.arm1);
-    r.draw_mesh(at, arm, parts.arm2);
-    r.draw_mesh(at, leg, parts.leg1);
-    r.draw_mesh(at, leg, parts.leg2);
+    list.push_back({parts.body, at, angle});
+    list.push_back({parts.arm1, at, arm});
+    list.push_back({parts.arm2, at, arm});
+    list.push_back({parts.leg1, at, leg});
+    list.push_back({parts.leg2, at, leg});
 }
 
 // The body only while visible; a knocked-out ant still shows its legs.
-void draw_ant(Renderer& r, const Ant& ant, int frame) {
+void add_ant(std::vector<MeshDraw>& list, const Ant& ant, int frame) {
     glm::vec3 at = drawn_at(ant);
-    if (ant.visible) r.draw_mesh(at, ant.facing_angle, MeshAntBody);
+    if (ant.visible) list.push_back({MeshAntBody, at, ant.facing_angle});
     for (int leg = 1; leg <= kAntLegs; ++leg) {
-        r.draw_mesh(at, ant.facing_angle + ant_leg_swing_angle(ant, leg, frame),
-                    MeshAntLeg1 + leg - 1);
+        list.push_back({MeshAntLeg1 + leg - 1, at,
+                        ant.facing_angle + ant_leg_swing_angle(ant, leg, frame)});
     }
 }
 
@@ -66,12 +69,23 @@ CharacterMeshes character_meshes(bool girl) {
     return {MeshBoyBody, MeshBoyArm1, MeshBoyArm2, MeshLeg1, MeshLeg2};
 }
 
+std::vector<MeshDraw> actor_draws(const Player& player, const Hostage& hostage,
+                                  const Grenade& grenade, const std::vector<Ant>& ants,
+                                  bool player_is_girl, bool free_camera, int frame) {
+    std::vector<MeshDraw> list;
+    list.reserve(2 * kCharacterParts + 1 + ants.size() * (kAntLegs + 1));
+    if (free_camera) add_character(list, player, character_meshes(player_is_girl), frame);
+    add_character(list, hostage, character_meshes(!player_is_girl), frame);
+    if (grenade.visible) list.push_back({MeshGrenade, drawn_at(grenade), grenade.facing_angle});
+    for (const Ant& ant : ants) add_ant(list, ant, frame);
+    return list;
+}
+
 void draw_scene(Renderer& renderer, const CityGrid& city, const Player& player,
                 const Hostage& hostage, const Grenade& grenade, const std::vector<Ant>& ants,
                 bool player_is_girl, int frame) {
-    renderer.draw_city(city, MeshCube);
-    if (free_camera) draw_character(renderer, player, character_meshes(player_is_girl), frame);
-    draw_character(renderer, hostage, character_meshes(!player_is_girl), frame);
-    if (grenade.visible) renderer.draw_mesh(drawn_at(grenade), grenade.facing_angle, MeshGrenade);
-    for (const Ant& ant : ants) draw_ant(renderer, ant, frame);
+    FrameView view = camera_frame_view();
+    renderer.draw_city(city, MeshCube, view);
+    renderer.draw_meshes(view, actor_draws(player, hostage, grenade, ants, player_is_girl,
+                                           view.free_camera, frame));
 }

@@ -1,9 +1,12 @@
 #pragma once
 // One frame of the game world: the city, then the characters, the grenade
-// and the ants, each drawn as body-part meshes with a swing animation.
+// and the ants, each drawn as body-part meshes with a swing animation. The
+// actors become a list of mesh draws first (plain data, no OpenGL), which
+// the renderer then draws for the frame's view.
 #include <array>
 #include <vector>
 
+#include "render/draw_list.h"
 #include "render/renderer.h"
 
 struct Player;
@@ -34,7 +37,15 @@ float arm_swing_angle(const Actor& actor, int frame);
 float leg_swing_angle(const Actor& actor, int frame);
 float ant_leg_swing_angle(const Actor& ant, int leg, int frame);
 
-// Draws every ant in the list, in list order. `animation_frame` is 0..9.
+// The actors' draws in drawing order: the player (with the free camera
+// only) and the hostage as body, arm 1, arm 2, leg 1, leg 2; the grenade
+// while visible; each ant in list order as its body (while visible) and legs
+// 1 to 6. `animation_frame` is 0..9.
+std::vector<MeshDraw> actor_draws(const Player& player, const Hostage& hostage,
+                                  const Grenade& grenade, const std::vector<Ant>& ants,
+                                  bool player_is_girl, bool free_camera, int animation_frame);
+
+// The city, then the actors' draws, for the camera's current view.
 void draw_scene(Renderer& renderer, const CityGrid& city, const Player& player,
                 const Hostage& hostage, const Grenade& grenade, const std::vector<Ant>& ants,
                 bool player_is_girl, int animation_frame);

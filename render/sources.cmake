@@ -23,3 +23,6 @@ target_sources(swarmfall_core PRIVATE
 target_sources(swarmfall_core PRIVATE
   render/picture_rect.cpp
   render/frame_picture.cpp)
+target_sources(swarmfall_core PRIVATE
+  render/draw_list.cpp
+  render/frame_view.cpp)

@@ -7,6 +7,10 @@ layout(location = 2) in vec3 vertexNormal_modelspace;
 // Merged city faces: the texture rectangle (min u, min v, width, height)
 // their uv repeats in; zero width everywhere else.
 layout(location = 3) in vec4 vertexUVRect;
+// Actor meshes drawn many at once carry each instance's model matrix here;
+// everything else leaves it at its constant value, the identity, and is
+// placed by MVP, M and DepthBiasMVP alone.
+layout(location = 4) in mat4 vertexModel;
 
 out vec2 UV;
 // Light from the sky (x) and, where the shadow lookup finds it lit, from the
@@ -31,12 +35,12 @@ const float kSunStrength = 0.85;
 const float kSkyStrength = 0.20;
 
 void main() {
-    vec4 position = vec4(vertexPosition_modelspace, 1.0);
+    vec4 position = vertexModel * vec4(vertexPosition_modelspace, 1.0);
     gl_Position = MVP * position;
     // A merged face's uv in cells of its repeating texture.
     UV = vertexUVRect.z > 0.0 ? (vertexUV - vertexUVRect.xy) / vertexUVRect.zw : vertexUV;
 
-    vec3 n = normalize((M * vec4(vertexNormal_modelspace, 0.0)).xyz);
+    vec3 n = normalize((M * (vertexModel * vec4(vertexNormal_modelspace, 0.0))).xyz);
     float cos_theta = dot(n, normalize(LightInvDirection_worldspace));
     float sky = 0.5 + 0.5 * n.z;  // the grey sky lights faces that look up more
     float ambient = 0.30;
@@ -53,6 +57,6 @@ void main() {
 
     // The light's projection is orthographic: no division needed later.
     vec3 lifted = vertexPosition_modelspace + kNormalOffset * normalize(vertexNormal_modelspace);
-    ShadowCoord = (DepthBiasMVP * vec4(lifted, 1.0)).xyz;
+    ShadowCoord = (DepthBiasMVP * (vertexModel * vec4(lifted, 1.0))).xyz;
     EyeDepth = -(V * M * position).z;
 }

@@ -3,8 +3,11 @@
 // place of the game's models and texture.
 #include <glm/gtc/matrix_transform.hpp>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "gl_context.h"
 #include "render/camera.h"
@@ -39,6 +42,33 @@ inline void look(const glm::mat4& projection, const glm::vec3& eye, const glm::v
     projection_matrix = projection;
     glm::vec3 up = std::abs(direction.z) > 0.99f ? glm::vec3(0, 1, 0) : glm::vec3(0, 0, 1);
     view_matrix = glm::lookAt(eye, eye + direction, up);
+}
+
+inline bool close_colour(const unsigned char* a, const unsigned char* b) {
+    return std::abs(int(a[0]) - int(b[0])) <= 6 && std::abs(int(a[1]) - int(b[1])) <= 6 &&
+           std::abs(int(a[2]) - int(b[2])) <= 6;
+}
+
+// Pixels of `a` whose colour is found nowhere in the 3 x 3 neighbourhood of
+// the same pixel in `b`.
+inline int differing_beyond_edges(const std::vector<unsigned char>& a,
+                                  const std::vector<unsigned char>& b) {
+    const int w = gl_test::kWidth, h = gl_test::kHeight;
+    int count = 0;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const unsigned char* pa = &a[size_t(y * w + x) * 3];
+            bool found = false;
+            for (int dy = -1; dy <= 1 && !found; ++dy) {
+                for (int dx = -1; dx <= 1 && !found; ++dx) {
+                    int nx = std::clamp(x + dx, 0, w - 1), ny = std::clamp(y + dy, 0, h - 1);
+                    found = close_colour(pa, &b[size_t(ny * w + nx) * 3]);
+                }
+            }
+            count += !found;
+        }
+    }
+    return count;
 }
 
 }  // namespace render_test

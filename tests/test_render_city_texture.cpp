@@ -122,10 +122,10 @@ TEST(CityTexture, MergedFacesShowEachCellAsTheCubeDoes) {
     for (const View& v : views) {
         render_test::look(ortho, v.eye, v.direction);
         target.begin();
-        r.draw_city(city, MeshCube);
+        r.draw_city(city, MeshCube, camera_frame_view());
         std::vector<unsigned char> merged = target.read();
         target.begin();
-        r.draw_city_per_cube(city, MeshCube);
+        r.draw_city_per_cube(city, MeshCube, camera_frame_view());
         std::vector<unsigned char> cubes = target.read();
         const int w = gl_test::kWidth, h = gl_test::kHeight;
         // Looking along +x the screen's x runs towards -y.

@@ -108,7 +108,7 @@ float mean(const std::vector<float>& v) {
 
 void sample_view(Renderer& r, const CityGrid& city, const gl_test::OffscreenTarget& target, Tally& tally) {
     target.begin();
-    r.draw_city(city, MeshCube);
+    r.draw_city(city, MeshCube, camera_frame_view());
     std::vector<unsigned char> pixels = target.read();
     glm::mat4 inverse_clip = glm::inverse(projection_matrix * view_matrix);
     for (int y = kSampleStep / 2; y < gl_test::kHeight; y += kSampleStep) {

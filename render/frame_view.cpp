@@ -1,0 +1,10 @@
+#include "render/frame_view.h"
+
+FrameView make_frame_view(const glm::mat4& projection, const glm::mat4& view, bool free_camera) {
+    FrameView v;
+    v.projection = projection;
+    v.view = view;
+    v.frustum = extract_frustum_planes(projection, view);
+    v.free_camera = free_camera;
+    return v;
+}

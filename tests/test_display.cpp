@@ -50,7 +50,7 @@ std::vector<unsigned char> draw_frame(Renderer& r, const CityGrid& city, int& wi
     get_framebuffer_size(width, height);
     begin_frame_picture(width, height);
     render_test::look(kPerspective, glm::vec3(124, 274, 2.8f), glm::vec3(0, -1, 0));
-    r.draw_city(city, MeshCube);
+    r.draw_city(city, MeshCube, camera_frame_view());
     ScreenResources screens;
     sf::Font font;
     screens.init_menus(font, float(kPictureWidth), float(kPictureHeight));

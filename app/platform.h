@@ -25,6 +25,15 @@ struct ScriptedPlatform {
     // framebuffer in pixels; they differ on high-density displays.
     int window_width = kPictureWidth, window_height = kPictureHeight;
     int framebuffer_width = kPictureWidth, framebuffer_height = kPictureHeight;
+    // Full screen: the screen it fills, whether the platform refuses it,
+    // and how many times the window mode has changed.
+    bool fullscreen = false;
+    bool refuse_fullscreen = false;
+    int screen_width = 1280, screen_height = 1024;
+    int window_mode_changes = 0;
+    // When set, window size and mode calls reach this real window while
+    // time, keys and cursor stay scripted.
+    GLFWwindow* window = nullptr;
 
     void press(int key);    // goes down and stays down
     void release(int key);  // goes up; an unread press stays latched
@@ -56,4 +65,12 @@ WindowPoint window_centre(int width, int height);
 WindowPoint cursor_centre();
 void get_window_size(int& width, int& height);
 void get_framebuffer_size(int& width, int& height);
+
+bool window_is_fullscreen();
+// Borderless full screen on the monitor the window is on, at that
+// monitor's current video mode; false, with the window as it was, when the
+// platform refuses.
+bool enter_fullscreen();
+// Back to a window of the base size where the window was before.
+void leave_fullscreen();
 void request_window_close();

@@ -6,12 +6,14 @@
 
 #include "actors/hostage.h"
 #include "actors/player.h"
+#include "app/key_codes.h"
 #include "app/platform.h"
 #include "render/frame_picture.h"
 #include "render/hud.h"
 #include "render/text_overlay.h"
 #include "render_gl_helpers.h"
 #include "ui/screen_resources.h"
+#include "loop_fixture.h"
 #include "world/city_grid.h"
 
 namespace {
@@ -166,4 +168,51 @@ TEST(PictureGl, ResizedWindowShowsTheSceneAndHudInTheCentredRectangleWithBlackBa
     EXPECT_TRUE(resize_window(window, 1024, 768));
     begin_frame_picture(1024, 768);
     game_window = nullptr;
+}
+
+namespace {
+
+// The options menu with scripted keys and the real window of the GL tests.
+struct FullscreenMenu : LoopFixture {
+    GLFWwindow* window = nullptr;
+
+    void SetUp() override {
+        LoopFixture::SetUp();
+        window = gl_test::context();
+        input.window = window;
+        start_round(*session);
+        session->clock.tick_base = input.now;
+    }
+    void switch_fullscreen() {
+        game_state = OptionsMenu;
+        for (int key : {kKeyDown, kKeyDown, kKeyDown, kKeyRight, kKeyDown, kKeyDown, kKeyEnter}) {
+            input.tap(key);
+            frames(50, 1.0 / 60.0);
+        }
+        for (int i = 0; i < 20; ++i) glfwWaitEventsTimeout(0.01);
+    }
+    void window_size(int& width, int& height) const { glfwGetWindowSize(window, &width, &height); }
+};
+
+}  // namespace
+
+TEST_F(FullscreenMenu, WindowTakesTheScreenAndComesBackToTheBaseSize) {
+    if (!window) GTEST_SKIP() << "no display for GL";
+    const GLFWvidmode* screen = glfwGetVideoMode(glfwGetPrimaryMonitor());
+    ASSERT_NE(screen, nullptr);
+    switch_fullscreen();
+    EXPECT_EQ(game_state, Playing);
+    int width = 0, height = 0;
+    window_size(width, height);
+    EXPECT_EQ(width, screen->width);
+    EXPECT_EQ(height, screen->height);
+    EXPECT_EQ(glfwGetWindowMonitor(window), glfwGetPrimaryMonitor());
+    EXPECT_TRUE(session->screens.settings.fullscreen);
+
+    switch_fullscreen();
+    window_size(width, height);
+    EXPECT_EQ(width, 1024);
+    EXPECT_EQ(height, 768);
+    EXPECT_EQ(glfwGetWindowMonitor(window), nullptr);
+    EXPECT_EQ(glfwGetVideoMode(glfwGetPrimaryMonitor())->width, screen->width);  // mode unchanged
 }

@@ -36,10 +36,28 @@ struct OptionsReturn : LoopFixture {
         input.tap(key);
         frames(50, kSixtyFps);
     }
+    // FULLSCREEN flipped, then RETURN.
+    void switch_fullscreen() {
+        game_state = OptionsMenu;
+        for (int i = 0; i < 3; ++i) gate(kKeyDown);
+        gate(kKeyRight);
+        gate(kKeyDown);
+        gate(kKeyDown);
+        gate(kKeyEnter);
+    }
     void choose_return() {
         game_state = OptionsMenu;
         for (int i = 0; i < 2; ++i) gate(kKeyUp);  // from VOLUMEN round to RETURN
         gate(kKeyEnter);
+    }
+    // Lines of output holding `needle` (the frame-time lines run beside them).
+    int reported(const std::string& needle) const {
+        const std::string text = out.str();
+        int count = 0;
+        for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) {
+            ++count;
+        }
+        return count;
     }
     SettingsText kept() const {
         std::ifstream file(session->settings_path, std::ios::binary);
@@ -63,16 +81,35 @@ TEST_F(OptionsReturn, ReturnAppliesTheMenuValuesAndKeepsThem) {
 
 TEST_F(OptionsReturn, FolderThatCannotBeWrittenCostsOneLineAndPlayGoesOn) {
     std::ofstream(folder / "swarmfall") << "a file in the folder's place";
-    out.str("");
     choose_return();
     EXPECT_EQ(game_state, Playing);
-    const std::string text = out.str();
-    size_t lines = 0;
-    for (size_t at = text.find("Settings file"); at != std::string::npos;
-         at = text.find("Settings file", at + 1)) {
-        ++lines;
-    }
-    EXPECT_EQ(lines, 1u) << text;
+    EXPECT_EQ(reported("Settings file"), 1) << out.str();
+}
+
+TEST_F(OptionsReturn, FullscreenFollowsTheSwitchOnlyWhenItChanges) {
+    switch_fullscreen();
+    EXPECT_TRUE(input.fullscreen);
+    EXPECT_EQ(input.window_width, input.screen_width);
+    EXPECT_EQ(input.framebuffer_height, input.screen_height);
+    EXPECT_EQ(input.cursor_x, input.screen_width / 2);  // the view does not jump
+    EXPECT_TRUE(kept().settings.fullscreen);
+    choose_return();  // nothing changed: the window is left alone
+    EXPECT_EQ(input.window_mode_changes, 1);
+    switch_fullscreen();
+    EXPECT_FALSE(input.fullscreen);
+    EXPECT_EQ(input.window_width, 1024);
+    EXPECT_EQ(input.window_height, 768);
+    EXPECT_EQ(input.window_mode_changes, 2);
+}
+
+TEST_F(OptionsReturn, RefusedFullscreenCostsOneLineAndStaysOff) {
+    input.refuse_fullscreen = true;
+    switch_fullscreen();
+    EXPECT_EQ(game_state, Playing);
+    EXPECT_EQ(reported("Full screen is not available here; the game goes on in its window\n"), 1);
+    EXPECT_FALSE(session->screens.settings.fullscreen);  // the menu shows OFF again
+    EXPECT_FALSE(kept().settings.fullscreen);
+    EXPECT_EQ(input.window_width, 1024);
 }
 
 }  // namespace

@@ -11,7 +11,8 @@ target_sources(swarmfall_core PRIVATE
   app/play_state.cpp
   app/menu_states.cpp
   app/round_rules.cpp
-  app/loop_clock.cpp)
+  app/loop_clock.cpp
+  app/state_report.cpp)
 target_sources(swarmfall_core PRIVATE
   app/startup.cpp
   app/game_draw.cpp)

@@ -11,9 +11,11 @@
 #include "app/game_draw.h"
 #include "app/game_loop.h"
 #include "app/game_session.h"
+#include "app/game_state.h"
 #include "app/platform.h"
 #include "app/settings_apply.h"
 #include "app/settings_file.h"
+#include "app/state_report.h"
 #include "render/frame_picture.h"
 #include "render/mesh_handles.h"
 #include "render/renderer.h"
@@ -60,6 +62,7 @@ void start_music(GameSession& s) {
 }
 
 void main_loop(GameSession& s) {
+    int32_t reported_state = -1;  // so the first state is reported too
     for (;;) {
         // The framebuffer is read every frame: a maximised, tiled or full
         // screen window, or a high-density display, changes it.
@@ -69,6 +72,8 @@ void main_loop(GameSession& s) {
         if (!run_logic_pass(s, std::cout)) break;
         draw_game_state(s, std::cout);
         glfwSwapBuffers(game_window);
+        // After the swap, so the state's first frame is already on screen.
+        report_state_change(reported_state, game_state, std::cout);
         glfwPollEvents();
         if (window_should_close()) break;
     }

@@ -9,10 +9,27 @@
 #include "app/round_rules.h"
 #include "render/camera.h"
 
+CameraInputs read_camera_inputs(double now) {
+    CameraInputs in;
+    in.now = now;
+    const WindowPoint centre = cursor_centre();
+    double cx = centre.x, cy = centre.y;
+    get_cursor_pos(cx, cy);
+    set_cursor_pos(centre.x, centre.y);
+    in.look_left = centre.x - cx;
+    in.look_up = centre.y - cy;
+    in.fast = key_pressed(kKeyRightShift);
+    in.forward = key_pressed(kKeyUp);
+    in.back = key_pressed(kKeyDown);
+    in.right = key_pressed(kKeyRight);
+    in.left = key_pressed(kKeyLeft);
+    return in;
+}
+
 void playing_logic(GameSession& s, double now, std::ostream& out) {
     LoopClock& clock = s.clock;
     if (play_frame_time(clock, now)) count_down(s);
-    update_camera(s.player);
+    update_camera(read_camera_inputs(now), s.player);
 
     if (clock.tick_accumulator >= 1.0) {
         clock.tick_accumulator = 0.0;

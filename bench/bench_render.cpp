@@ -18,7 +18,6 @@
 #include <vector>
 
 #include "actors/player.h"
-#include "app/platform.h"
 #include "bench/bench_timing.h"
 #include "bench/bench_views.h"
 #include "bench/late_game.h"
@@ -109,7 +108,7 @@ GLFWwindow* open_window(int samples) {
 
 }  // namespace
 
-void apply_view(const BenchView& view, ScriptedPlatform& platform, const Player& player) {
+void apply_view(const BenchView& view, const Player& player) {
     free_camera = view.free_view;
     orthographic = view.orthographic;
     camera_position = glm::vec3(view.x, view.y, view.z);
@@ -117,9 +116,7 @@ void apply_view(const BenchView& view, ScriptedPlatform& platform, const Player&
     free_pitch = view.pitch;
     first_person_yaw_offset = 0.0f;
     first_person_pitch = 0.0f;
-    platform.cursor_x = 512.0;
-    platform.cursor_y = 384.0;
-    update_camera(player);
+    update_camera(CameraInputs{}, player);
 }
 
 std::vector<BenchView> bench_views() {
@@ -173,8 +170,6 @@ int main(int argc, char** argv) {
     std::printf("city: %d vertices in %zu ranges; build + shadow map %.1f ms\n",
                 renderer.city_vertex_count, renderer.city_ranges.size(), build_ms.count());
 
-    ScriptedPlatform platform;
-    use_scripted_platform(&platform);
     Player player;
     player.cell_x = kPlayerStartCell.x;
     player.cell_y = kPlayerStartCell.y;
@@ -194,7 +189,7 @@ int main(int argc, char** argv) {
                     "calls", "ranges", "vertices", "per-cube", "calls", "empty", "x cube", "x empty",
                     "diff px");
         for (const BenchView& view : views) {
-            apply_view(view, platform, player);
+            apply_view(view, player);
             std::vector<Timing> empties, batches, per_cubes;
             for (int round = 0; round < kRounds; ++round) {
                 empties.push_back(time_kind(window, renderer, city, FrameEmpty, block));
@@ -225,10 +220,9 @@ int main(int argc, char** argv) {
     // The actors' tables take six kinds of frame in turn; shorter blocks
     // keep the run to a few minutes.
     if (late_table) {
-        bench_late_game(window, renderer, city, views, platform,
+        bench_late_game(window, renderer, city, views,
                         std::max(1, block / kLateBlockDivisor));
     }
-    use_scripted_platform(nullptr);
     renderer.release();
     glfwTerminate();
     return 0;

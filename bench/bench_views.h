@@ -4,7 +4,6 @@
 #include <vector>
 
 struct Player;
-struct ScriptedPlatform;
 
 struct BenchView {
     std::string name;
@@ -19,5 +18,5 @@ struct BenchView {
 std::vector<BenchView> bench_views();
 
 // Sets the camera switches and angles of `view` and updates the camera once
-// (cursor at rest) for `player`.
-void apply_view(const BenchView& view, ScriptedPlatform& platform, const Player& player);
+// (mouse at rest) for `player`.
+void apply_view(const BenchView& view, const Player& player);

@@ -70,7 +70,7 @@ enum Kind { City, CityNoPixels, Pack5, Pack101, Seen101, Pack101NoPixels, KindCo
 }  // namespace
 
 void bench_late_game(GLFWwindow* window, Renderer& renderer, CityGrid& city,
-                     const std::vector<BenchView>& views, ScriptedPlatform& platform, int block) {
+                     const std::vector<BenchView>& views, int block) {
     std::unique_ptr<Pack> pack = late_pack(city);
     std::vector<Ant> first(pack->ants.begin(), pack->ants.begin() + kFirstPack);
     int frame = 0;
@@ -102,7 +102,7 @@ void bench_late_game(GLFWwindow* window, Renderer& renderer, CityGrid& city,
                 "5 ants", "calls", "vertices", "101 ants", "calls", "vertices", "seen", "x 5",
                 "city", "culled", "pixels", "drawn");
     for (const BenchView& view : views) {
-        apply_view(view, platform, pack->player);
+        apply_view(view, pack->player);
         std::vector<Ant> seen = ants_in_view(pack->ants);
         std::vector<std::function<void()>> draws(KindCount);
         draws[City] = [&] { city_only(true); };

@@ -8,10 +8,9 @@
 struct GLFWwindow;
 struct Renderer;
 struct CityGrid;
-struct ScriptedPlatform;
 
 // Times, per view, the frame with 5 and with 101 walking ants (plus the
 // player, the hostage and the grenade) and splits the cost of the large
 // pack into the city, culled calls, pixels and the drawn actors.
 void bench_late_game(GLFWwindow* window, Renderer& renderer, CityGrid& city,
-                     const std::vector<BenchView>& views, ScriptedPlatform& platform, int block);
+                     const std::vector<BenchView>& views, int block);

@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "actors/player.h"
-#include "app/platform.h"
 
 namespace {
 constexpr double kOrthoHalfSide = 3.0;
@@ -47,20 +46,16 @@ glm::vec3 camera_direction(float yaw, float pitch) {
 
 void restart_camera_clock() { camera_started = false; }
 
-void update_camera(const Player& player) {
-    double now = platform_time();
+void update_camera(const CameraInputs& in, const Player& player) {
+    double now = in.now;
     if (!camera_started) {
         camera_started = true;
         last_update_time = now;
     }
     float dt = float(now - last_update_time);
 
-    const WindowPoint centre = cursor_centre();
-    double cx = centre.x, cy = centre.y;
-    get_cursor_pos(cx, cy);
-    set_cursor_pos(centre.x, centre.y);
-    float dx = float((centre.x - cx) * kMouseSensitivity);
-    float dy = float((centre.y - cy) * kMouseSensitivity);
+    float dx = float(in.look_left * kMouseSensitivity);
+    float dy = float(in.look_up * kMouseSensitivity);
 
     float yaw = 0.0f, pitch = 0.0f;
     if (free_camera) {
@@ -79,11 +74,11 @@ void update_camera(const Player& player) {
     glm::vec3 right(std::cos(yaw - kRightAngleApprox), std::sin(yaw - kRightAngleApprox), 0.0f);
     glm::vec3 up = glm::cross(right, direction);
 
-    float step = dt * camera_speed * (key_pressed(kKeyCameraFast) ? kFastCameraFactor : 1.0f);
-    if (key_pressed(kKeyCameraUp)) camera_position += direction * step;
-    if (key_pressed(kKeyCameraDown)) camera_position -= direction * step;
-    if (key_pressed(kKeyCameraRight)) camera_position += right * step;
-    if (key_pressed(kKeyCameraLeft)) camera_position -= right * step;
+    float step = dt * camera_speed * (in.fast ? kFastCameraFactor : 1.0f);
+    if (in.forward) camera_position += direction * step;
+    if (in.back) camera_position -= direction * step;
+    if (in.right) camera_position += right * step;
+    if (in.left) camera_position -= right * step;
 
     projection_matrix = camera_projection(orthographic);
 

@@ -1,8 +1,9 @@
 #pragma once
 // The camera: a first-person view from the player's eyes or a free-flying
-// eye, with a perspective or an orthographic projection. The main loop calls
-// update_camera once per rendered frame while playing; the render passes
-// read projection_matrix and view_matrix.
+// eye, with a perspective or an orthographic projection. The play state
+// reads the clock, the mouse and the keys and hands them over once per
+// rendered frame; the camera only turns them into projection_matrix and
+// view_matrix, which the passes take through camera_frame_view.
 #include <glm/glm.hpp>
 
 #include "render/frame_view.h"
@@ -16,12 +17,6 @@ constexpr float kCameraStartSpeed = 20.0f;      // world units per second
 constexpr double kHalfPi = 1.5707963267948966;
 constexpr float kRightAngleApprox = 1.57f;      // the right vector uses this, not pi/2
 
-constexpr int kKeyCameraUp = 265;
-constexpr int kKeyCameraDown = 264;
-constexpr int kKeyCameraLeft = 263;
-constexpr int kKeyCameraRight = 262;
-constexpr int kKeyCameraFast = 344;             // right Shift
-
 extern bool free_camera;    // false: first person, player not drawn
 extern bool orthographic;   // false: perspective
 extern glm::vec3 camera_position;
@@ -32,9 +27,17 @@ extern double last_update_time;
 extern glm::mat4 projection_matrix;
 extern glm::mat4 view_matrix;
 
-// Reads the mouse (and re-centres it), the arrow keys and the clock through
-// the platform layer; writes both matrices.
-void update_camera(const Player& player);
+// What the camera is handed each frame.
+struct CameraInputs {
+    double now = 0.0;             // clock, seconds
+    double look_left = 0.0;       // pixels the cursor went left of the window centre
+    double look_up = 0.0;         // and above it
+    bool forward = false, back = false, right = false, left = false;  // arrow keys
+    bool fast = false;            // right Shift
+};
+
+// Turns the inputs into both matrices for the player's view.
+void update_camera(const CameraInputs& inputs, const Player& player);
 
 // The next update starts a fresh time step (dt 0). The loop calls it while
 // play is paused, so the time spent in menus and screens never moves the

@@ -167,7 +167,7 @@ TEST_F(GameLoop, FreeCameraStepAfterTheMenuSpansOneFrame) {
     game_state = OptionsMenu;
     frames(600, kSixtyFps);
     game_state = Playing;
-    input.press(kKeyCameraUp);
+    input.press(kKeyUp);
     frame(kSixtyFps);
     const float moved = glm::distance(camera_position, before);
     free_camera = false;

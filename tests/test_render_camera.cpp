@@ -1,9 +1,12 @@
-// The camera, driven through a scripted clock, cursor and keyboard.
+// The camera, driven by its inputs alone; and the play state's reading of
+// those inputs through a scripted cursor and keyboard.
 #include <gtest/gtest.h>
 
 #include <glm/gtc/matrix_transform.hpp>
 
 #include "actors/player.h"
+#include "app/game_loop.h"
+#include "app/key_codes.h"
 #include "app/platform.h"
 #include "render/camera.h"
 
@@ -11,12 +14,11 @@ namespace {
 
 class Camera : public testing::Test {
 protected:
-    ScriptedPlatform platform;
+    CameraInputs in;
     Player player;
 
     void SetUp() override {
-        use_scripted_platform(&platform);
-        update_camera(player);  // the first call only starts the clock
+        update_camera(in, player);  // the first call only starts the clock
         free_camera = orthographic = false;
         camera_position = glm::vec3(0.0f, 0.0f, 5.0f);
         free_yaw = free_pitch = first_person_yaw_offset = first_person_pitch = 0.0f;
@@ -24,10 +26,9 @@ protected:
         player.pos_y = 137.0f;
         player.pos_z = 1.0f;
     }
-    void TearDown() override { use_scripted_platform(nullptr); }
     void frame(double seconds) {
-        platform.advance(seconds);
-        update_camera(player);
+        in.now += seconds;
+        update_camera(in, player);
     }
     glm::vec3 eye() const { return glm::vec3(glm::inverse(view_matrix)[3]); }
     glm::vec3 forward() const { return -glm::vec3(glm::inverse(view_matrix)[2]); }
@@ -40,12 +41,11 @@ TEST_F(Camera, RestingCursorKeepsTheAnglesAndMovingItTurns) {
     for (int i = 0; i < 5; ++i) frame(0.02);
     EXPECT_EQ(free_yaw, 0.0f);
     EXPECT_EQ(free_pitch, 0.0f);
-    platform.cursor_x = 522.0;  // ten pixels right, four up
-    platform.cursor_y = 380.0;
+    in.look_left = -10.0;  // ten pixels right, four up
+    in.look_up = 4.0;
     frame(0.02);
     EXPECT_FLOAT_EQ(free_yaw, -0.05f);
     EXPECT_FLOAT_EQ(free_pitch, 0.02f);
-    EXPECT_EQ(platform.cursor_x, 512.0);  // put back in the middle
     EXPECT_EQ(first_person_yaw_offset, 0.0f);
 }
 
@@ -59,8 +59,8 @@ TEST_F(Camera, FirstPersonLooksAlongTheFacingTurnedAQuarterRight) {
 }
 
 TEST_F(Camera, UpWithRightShiftFliesTwoHundredUnitsASecondInEitherView) {
-    platform.press(kKeyCameraUp);
-    platform.press(kKeyCameraFast);
+    in.forward = true;
+    in.fast = true;
     frame(0.5);  // first person: the free eye still moves, along the player's view (-y)
     free_camera = true;
     frame(0.5);  // then along the free view (+x)
@@ -82,18 +82,27 @@ TEST_F(Camera, ProjectionSwitchesAreExactAndIndependentOfTheView) {
     EXPECT_EQ(projection_matrix, perspective);
 }
 
-TEST_F(Camera, MouseLookMeasuresAgainstTheCentreOfTheWindowAsItIsNow) {
-    free_camera = true;
+// The play state measures the mouse against the window's centre as it is
+// now, puts the cursor back there, and reads the arrows and right Shift.
+TEST(CameraInputs, CursorFromTheWindowCentreIsPutBackAndArrowsAreRead) {
+    ScriptedPlatform platform;
+    use_scripted_platform(&platform);
     platform.window_width = 1280;  // maximised, say
     platform.window_height = 1024;
-    platform.cursor_x = 640.0;
-    platform.cursor_y = 512.0;
-    frame(0.02);
-    EXPECT_EQ(free_yaw, 0.0f);
-    EXPECT_EQ(free_pitch, 0.0f);
     platform.cursor_x = 650.0;
-    frame(0.02);
-    EXPECT_FLOAT_EQ(free_yaw, -0.05f);
+    platform.cursor_y = 500.0;
+    platform.tap(kKeyUp);
+    platform.press(kKeyRightShift);
+    CameraInputs in = read_camera_inputs(7.5);
+    EXPECT_EQ(in.now, 7.5);
+    EXPECT_EQ(in.look_left, -10.0);
+    EXPECT_EQ(in.look_up, 12.0);
     EXPECT_EQ(platform.cursor_x, 640.0);
     EXPECT_EQ(platform.cursor_y, 512.0);
+    EXPECT_TRUE(in.forward && in.fast);
+    EXPECT_FALSE(in.back || in.left || in.right);
+    in = read_camera_inputs(7.6);  // the tap was read once
+    EXPECT_FALSE(in.forward);
+    EXPECT_EQ(in.look_left, 0.0);
+    use_scripted_platform(nullptr);
 }

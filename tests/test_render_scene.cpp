@@ -8,7 +8,6 @@
 #include <cmath>
 
 #include "actors/player.h"
-#include "app/platform.h"
 #include "render/city_mesh.h"
 #include "render_gl_helpers.h"
 #include "world/city_grid.h"
@@ -154,8 +153,6 @@ TEST(ScenePicture, SkyLitFacesAndShadowsFromThePlayerStart) {
     Tally tally;
 
     // First person at the start cell, through the camera itself.
-    ScriptedPlatform platform;
-    use_scripted_platform(&platform);
     Player player;
     player.cell_x = kPlayerStartCell.x;
     player.cell_y = kPlayerStartCell.y;
@@ -163,8 +160,7 @@ TEST(ScenePicture, SkyLitFacesAndShadowsFromThePlayerStart) {
     player.snap_to_cell();
     free_camera = false;
     orthographic = false;
-    update_camera(player);
-    use_scripted_platform(nullptr);
+    update_camera(CameraInputs{}, player);
     sample_view(r, city, target, tally);
     // And from above the start, looking over the city, for more block tops.
     glm::vec3 above(2.0f * kPlayerStartCell.x, 2.0f * kPlayerStartCell.y + 20.0f, 60.0f);

@@ -55,8 +55,9 @@ void get_cursor_pos(double& x, double& y) {
         y = scripted_platform->cursor_y;
         return;
     }
-    x = 512.0;
-    y = 384.0;
+    const WindowPoint centre = window_centre(kPictureWidth, kPictureHeight);
+    x = centre.x;
+    y = centre.y;
     if (game_window) glfwGetCursorPos(game_window, &x, &y);
 }
 
@@ -174,7 +175,8 @@ bool enter_fullscreen() {
     // The monitor's own mode asked for, so the video mode does not change.
     glfwSetWindowMonitor(window, monitor, 0, 0, mode->width, mode->height, mode->refreshRate);
     if (glfwGetError(nullptr) == GLFW_NO_ERROR && glfwGetWindowMonitor(window) == monitor) return true;
-    leave_fullscreen();
+    // Half done: back to the base window rather than stuck between the two.
+    if (glfwGetWindowMonitor(window)) leave_fullscreen();
     return false;
 }
 

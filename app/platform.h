@@ -18,8 +18,8 @@ struct ScriptedPlatform {
     double now = 0.0;
     std::array<bool, kKeyScanLast + 1> held{};
     std::array<bool, kKeyScanLast + 1> latched{};
-    double cursor_x = 512.0;
-    double cursor_y = 384.0;
+    double cursor_x = kPictureWidth / 2.0;  // the centre of the base window
+    double cursor_y = kPictureHeight / 2.0;
     bool close_requested = false;
     // The window in screen coordinates (where the cursor lives) and its
     // framebuffer in pixels; they differ on high-density displays.

@@ -2,7 +2,7 @@
 // as pure functions, then a real window resized under the display server.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cstdlib>
 
 #include "actors/hostage.h"
 #include "actors/player.h"
@@ -85,26 +85,6 @@ const unsigned char* pixel(const std::vector<unsigned char>& p, int width, int x
     return &p[(size_t(y) * size_t(width) + size_t(x)) * 3];
 }
 
-// Bounding box of the HUD's red numbers, in picture-relative pixels.
-struct Box {
-    int left = 1 << 30, bottom = 1 << 30, right = -1, top = -1;
-};
-Box red_box(const std::vector<unsigned char>& p, int width, const PictureRect& picture) {
-    Box box;
-    for (int y = picture.y; y < picture.y + picture.height; ++y) {
-        for (int x = picture.x; x < picture.x + picture.width; ++x) {
-            const unsigned char* c = pixel(p, width, x, y);
-            if (c[0] > 200 && c[1] < 60 && c[2] < 60) {
-                box.left = std::min(box.left, x - picture.x);
-                box.right = std::max(box.right, x - picture.x);
-                box.bottom = std::min(box.bottom, y - picture.y);
-                box.top = std::max(box.top, y - picture.y);
-            }
-        }
-    }
-    return box;
-}
-
 }  // namespace
 
 TEST(PictureGl, ResizedWindowShowsTheSceneAndHudInTheCentredRectangleWithBlackBars) {
@@ -141,8 +121,8 @@ TEST(PictureGl, ResizedWindowShowsTheSceneAndHudInTheCentredRectangleWithBlackBa
     }
     EXPECT_EQ(bar_pixels_lit, 0);
 
-    // The same picture, scaled by 1.25 into the rectangle: compare a grid
-    // of points at the same places of both pictures.
+    // The same picture, scene and status line, scaled by 1.25 into the
+    // rectangle: compare a grid of points at the same places of both.
     int matching = 0, points = 0;
     for (int gy = 0; gy < 24; ++gy) {
         for (int gx = 0; gx < 32; ++gx, ++points) {
@@ -153,15 +133,7 @@ TEST(PictureGl, ResizedWindowShowsTheSceneAndHudInTheCentredRectangleWithBlackBa
             matching += std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]) <= 24;
         }
     }
-    EXPECT_GE(matching, points * 95 / 100);
-
-    const Box small = red_box(base, base_w, PictureRect{});
-    const Box large = red_box(big, w, picture);
-    ASSERT_GE(small.right, 0);
-    EXPECT_NEAR(large.left, small.left * 1.25, 3.0);
-    EXPECT_NEAR(large.right, small.right * 1.25, 3.0);
-    EXPECT_NEAR(large.bottom, small.bottom * 1.25, 3.0);
-    EXPECT_NEAR(large.top, small.top * 1.25, 3.0);
+    EXPECT_GE(matching, points * 98 / 100);  // a status line left unscaled misses 59
 
     release_text_overlay();
     r.release();

@@ -1,3 +1,4 @@
+#include "app/asset_lookup.h"
 #include "app/startup.h"
 
 #ifdef _WIN32
@@ -9,6 +10,7 @@ __declspec(dllexport) int AmdPowerXpressRequestHighPerformance = 1;
 #endif
 
 int main(int argc, char** argv) {
-    find_asset_directory(argc > 0 ? argv[0] : nullptr);
+    // Without its data the game cannot start: one line, no wait for a key.
+    if (!enter_asset_directory(argc > 0 ? argv[0] : nullptr)) return -1;
     return run_game();
 }

@@ -15,6 +15,7 @@ target_sources(swarmfall_core PRIVATE
   app/state_report.cpp)
 target_sources(swarmfall_core PRIVATE
   app/startup.cpp
+  app/asset_lookup.cpp
   app/game_draw.cpp)
 # The settings: their record and text form, the file, and how they apply.
 target_sources(swarmfall_core PRIVATE

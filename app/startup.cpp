@@ -4,7 +4,6 @@
 #include <GLFW/glfw3.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <iostream>
 #include <memory>
 
@@ -99,17 +98,6 @@ int fail_after_glfw(const char* message, std::unique_ptr<GameSession>& s) {
     return -1;
 }
 }  // namespace
-
-void find_asset_directory(const char* argv0) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    if (fs::is_directory("shaders", error)) return;
-    fs::path exe = fs::read_symlink("/proc/self/exe", error);
-    if (error && argv0) exe = fs::absolute(argv0, error);
-    if (!exe.empty() && fs::is_directory(exe.parent_path() / "shaders", error)) {
-        fs::current_path(exe.parent_path(), error);
-    }
-}
 
 int run_game() {
     if (!glfwInit()) {

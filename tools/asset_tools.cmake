@@ -6,6 +6,7 @@ add_library(swarmfall_asset_gen STATIC
   tools/assets/block_atlas.cpp
   tools/assets/dds.cpp
   tools/assets/font_atlas.cpp
+  tools/assets/icon.cpp
   tools/assets/image.cpp
   tools/assets/mesh.cpp
   tools/assets/models_creatures.cpp

@@ -1,8 +1,9 @@
 // make_assets: writes every mesh, texture, sound and preview of the game.
 //   make_assets [--root DIR] [--previews DIR]
 // The assets go under DIR (default: the current directory); the contact
-// sheet and model views go to DIR/docs/assets; full-size PNG previews of
-// every texture are written only when --previews names a folder.
+// sheet and model views go to DIR/docs/assets, the desktop icons to
+// DIR/packaging/icons; full-size PNG previews of every texture are written
+// only when --previews names a folder.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -11,6 +12,7 @@
 #include "tools/assets/block_atlas.h"
 #include "tools/assets/dds.h"
 #include "tools/assets/font_atlas.h"
+#include "tools/assets/icon.h"
 #include "tools/assets/models.h"
 #include "tools/assets/preview.h"
 #include "tools/assets/screens.h"
@@ -73,7 +75,7 @@ int main(int argc, char** argv) {
   }
   std::vector<SheetItem> sheet;
   std::error_code ignored;
-  for (const char* dir : {"/model", "/texture", "/sounds", "/docs/assets"})
+  for (const char* dir : {"/model", "/texture", "/sounds", "/docs/assets", "/packaging/icons"})
     std::filesystem::create_directories(root + dir, ignored);
   if (!previews.empty()) std::filesystem::create_directories(previews, ignored);
 
@@ -133,5 +135,9 @@ int main(int argc, char** argv) {
   paste(both, models_sheet, 0, 0);
   paste(both, textures_sheet, 0, models_sheet.height);
   check(write_png(root + "/docs/assets/contact_sheet.png", both), "contact sheet");
+  for (const IconImage& icon : make_icons()) {
+    std::string file = "packaging/icons/swarmfall-" + std::to_string(icon.size) + ".png";
+    check(write_png(root + "/" + file, icon.image), file);
+  }
   return failed ? 1 : 0;
 }

@@ -2,13 +2,20 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-asan build deps configure bench clean fuzz
+.PHONY: run test test-asan build deps configure bench clean fuzz package
+
+# A player's build needs neither GoogleTest nor Xvfb; the test targets ask
+# for them and turn the tests on.
+DEPS ?=
+CONFIG ?=
+test test-asan bench: DEPS = tests
+test: CONFIG = -DBUILD_TESTING=ON
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps $(DEPS)
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CONFIG) > /dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -23,7 +30,7 @@ test: build
 # LeakSanitizer itself crashes at exit while Mesa's software renderer
 # threads are alive, so leak checks are off; memory errors are still caught.
 test-asan: deps
-	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DSWARMFALL_SANITIZE=ON > /dev/null
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DSWARMFALL_SANITIZE=ON -DBUILD_TESTING=ON > /dev/null
 	@cmake --build build-asan -j $(JOBS)
 	@ASAN_OPTIONS=detect_leaks=0 scripts/with-display ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
@@ -38,6 +45,11 @@ fuzz:
 	@cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 > /dev/null
 	@cmake --build build-fuzz -j $(JOBS)
 	@scripts/run-fuzz build-fuzz
+
+# A Debian package of the installed game, in $(BUILD)/.
+package: build
+	@cd $(BUILD) && cpack > /dev/null
+	@ls $(BUILD)/swarmfall_*.deb
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz

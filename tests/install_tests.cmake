@@ -1,0 +1,9 @@
+# The game as a player gets it: installed into a prefix, and built without
+# the tests on a machine that has no GoogleTest.
+add_test(NAME InstalledGameStartsFromAnywhere
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/installed_game_check.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(InstalledGameStartsFromAnywhere PROPERTIES
+  ENVIRONMENT "ALSOFT_DRIVERS=null" TIMEOUT 240)
+add_test(NAME PlayerBuildNeedsNoGoogleTest
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/player_build_check.sh ${CMAKE_SOURCE_DIR})
+set_tests_properties(PlayerBuildNeedsNoGoogleTest PROPERTIES TIMEOUT 120)

@@ -9,12 +9,25 @@
 #include "app/round_rules.h"
 #include "render/camera.h"
 
+namespace {
+// The centre the cursor was last put back to; start-up puts it at the
+// centre of the base window.
+WindowPoint last_centre = window_centre(kPictureWidth, kPictureHeight);
+}  // namespace
+
 CameraInputs read_camera_inputs(double now) {
     CameraInputs in;
     in.now = now;
     const WindowPoint centre = cursor_centre();
     double cx = centre.x, cy = centre.y;
     get_cursor_pos(cx, cy);
+    // Just after the window changed size the cursor still sits at the old
+    // centre: that is no movement of the mouse, not a turn of the view.
+    if (centre.x != last_centre.x || centre.y != last_centre.y) {
+        cx = centre.x;
+        cy = centre.y;
+    }
+    last_centre = centre;
     set_cursor_pos(centre.x, centre.y);
     in.look_left = centre.x - cx;
     in.look_up = centre.y - cy;

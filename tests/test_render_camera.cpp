@@ -84,16 +84,22 @@ TEST_F(Camera, ProjectionSwitchesAreExactAndIndependentOfTheView) {
 
 // The play state measures the mouse against the window's centre as it is
 // now, puts the cursor back there, and reads the arrows and right Shift.
+// Right after a resize the cursor left at the old centre is no movement.
 TEST(CameraInputs, CursorFromTheWindowCentreIsPutBackAndArrowsAreRead) {
     ScriptedPlatform platform;
     use_scripted_platform(&platform);
+    read_camera_inputs(7.4);
     platform.window_width = 1280;  // maximised, say
     platform.window_height = 1024;
+    CameraInputs in = read_camera_inputs(7.45);
+    EXPECT_EQ(in.look_left, 0.0);
+    EXPECT_EQ(in.look_up, 0.0);
+    EXPECT_EQ(platform.cursor_x, 640.0);
     platform.cursor_x = 650.0;
     platform.cursor_y = 500.0;
     platform.tap(kKeyUp);
     platform.press(kKeyRightShift);
-    CameraInputs in = read_camera_inputs(7.5);
+    in = read_camera_inputs(7.5);
     EXPECT_EQ(in.now, 7.5);
     EXPECT_EQ(in.look_left, -10.0);
     EXPECT_EQ(in.look_up, 12.0);

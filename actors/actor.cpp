@@ -7,60 +7,7 @@ constexpr float kSlidePerTick = 0.025f;
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kTurnPerTick = kPi / 80.0;
 constexpr float kFacingAngles[4] = {0.0f, 4.712389f, 3.1415927f, 1.5707964f};
-
-// The sound object refers to a buffer by address, so a copy must point its
-// own sound at its own buffer.
-void copy_sound(Actor& to, const Actor& from) {
-    to.sound.stop();
-    to.sound.resetBuffer();
-    to.sound_buffer = from.sound_buffer;
-    if (from.sound.getBuffer() != nullptr) {
-        to.sound.setBuffer(to.sound_buffer);
-        to.sound.setVolume(from.sound.getVolume());
-    }
-}
 }  // namespace
-
-Actor::Actor(const Actor& other)
-    : cell_x(other.cell_x), cell_y(other.cell_y), cell_z(other.cell_z),
-      facing(other.facing), city(other.city),
-      pos_x(other.pos_x), pos_y(other.pos_y), pos_z(other.pos_z),
-      visible(other.visible),
-      step_x(other.step_x), step_y(other.step_y), step_z(other.step_z),
-      facing_angle(other.facing_angle), motion_mode(other.motion_mode) {
-    copy_sound(*this, other);
-}
-
-Actor& Actor::operator=(const Actor& other) {
-    if (this == &other) return *this;
-    cell_x = other.cell_x;
-    cell_y = other.cell_y;
-    cell_z = other.cell_z;
-    facing = other.facing;
-    city = other.city;
-    pos_x = other.pos_x;
-    pos_y = other.pos_y;
-    pos_z = other.pos_z;
-    visible = other.visible;
-    step_x = other.step_x;
-    step_y = other.step_y;
-    step_z = other.step_z;
-    facing_angle = other.facing_angle;
-    motion_mode = other.motion_mode;
-    copy_sound(*this, other);
-    return *this;
-}
-
-void Actor::load_sound(const char* path) {
-    if (sound_buffer.loadFromFile(path)) {
-        sound.setBuffer(sound_buffer);
-        sound.setVolume(kActorSoundVolume);
-    }
-}
-
-void Actor::play_sound() {
-    if (sound.getBuffer() != nullptr) sound.play();
-}
 
 void Actor::snap_to_cell() {
     pos_x = float(cell_x);

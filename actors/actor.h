@@ -1,9 +1,9 @@
 #pragma once
 // The record shared by everything that moves: its cell, facing, drawn
 // position, sound and the motion that animates it between decision passes.
-#include <SFML/Audio/Sound.hpp>
-#include <SFML/Audio/SoundBuffer.hpp>
 #include <cstdint>
+
+#include "actors/sound_door.h"
 
 struct CityGrid;
 
@@ -15,8 +15,6 @@ enum MotionMode : int32_t {
     MotionLift = 4,
 };
 
-constexpr float kActorSoundVolume = 20.0f;
-
 struct VisualPosition {
     float x = 0.0f, y = 0.0f, z = 0.0f;
 };
@@ -25,23 +23,14 @@ struct Actor {
     int32_t cell_x = 0, cell_y = 0, cell_z = 0;
     int32_t facing = 0;  // 0: y-1, 1: x-1, 2: y+1, 3: x+1
     const CityGrid* city = nullptr;
-    sf::SoundBuffer sound_buffer;
-    sf::Sound sound;
+    int32_t sound = SoundNone;  // asked for through the sound door
     float pos_x = 0.0f, pos_y = 0.0f, pos_z = 0.0f;  // drawn position, cells
     bool visible = true;
     float step_x = 1.0f, step_y = 1.0f, step_z = 1.0f;
     float facing_angle = 0.0f;  // radians, kept in [-pi, pi)
     int32_t motion_mode = MotionNone;
 
-    Actor() = default;
-    // Copies keep their own sound data: the copied sound is bound to the
-    // copy's buffer, never to the buffer of the actor it was copied from.
-    Actor(const Actor& other);
-    Actor& operator=(const Actor& other);
-
-    // Loads the actor's one sound; a missing file leaves the actor silent.
-    void load_sound(const char* path);
-    void play_sound();
+    void play_sound() const { request_sound(sound); }
     // The drawn position is set to the integer cell at every decision pass.
     void snap_to_cell();
 };

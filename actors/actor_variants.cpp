@@ -3,12 +3,7 @@
 #include "actors/hostage.h"
 #include "actors/player.h"
 
-namespace {
-constexpr const char* kStepSound = "sounds/step.wav";
-constexpr const char* kExplosionSound = "sounds/Explosion.wav";
-}  // namespace
-
-Player::Player() { load_sound(kStepSound); }
-Hostage::Hostage() { load_sound(kStepSound); }
-Grenade::Grenade() { load_sound(kExplosionSound); }
-Ant::Ant() { load_sound(kStepSound); }
+Player::Player() { sound = SoundStep; }
+Hostage::Hostage() { sound = SoundStep; }
+Grenade::Grenade() { sound = SoundExplosion; }
+Ant::Ant() { sound = SoundStep; }

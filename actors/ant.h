@@ -1,7 +1,6 @@
 #pragma once
-#include <SFML/System/Clock.hpp>
-
 #include "actors/actor.h"
+#include "actors/wall_clock.h"
 
 struct ActorRegistry;
 
@@ -34,12 +33,12 @@ constexpr float kAntSideCoinLeft = 0.5f;     // blocked ahead: left at or below
 // Real-time stopwatch of the bite. It runs in wall time, menus included.
 // Tests wind it forward instead of sleeping; a restart clears the winding.
 struct BiteClock {
-    sf::Clock clock;  // a copy keeps the original's start time
+    double started = wall_clock_seconds();  // a copy keeps the original's start time
     float wound_seconds = 0.0f;
 
-    float elapsed_seconds() const { return clock.getElapsedTime().asSeconds() + wound_seconds; }
+    float elapsed_seconds() const { return float(wall_clock_seconds() - started) + wound_seconds; }
     void restart() {
-        clock.restart();
+        started = wall_clock_seconds();
         wound_seconds = 0.0f;
     }
 };

@@ -1,7 +1,6 @@
 #pragma once
 // Every object and counter the game owns for the whole run. Built once by
 // the entry point; the other modules get references into it.
-#include <SFML/Audio/Music.hpp>
 #include <SFML/Graphics/Font.hpp>
 #include <cstdint>
 #include <string>
@@ -12,6 +11,7 @@
 #include "actors/grenade.h"
 #include "actors/hostage.h"
 #include "actors/player.h"
+#include "app/audio.h"
 #include "app/loop_clock.h"
 #include "render/renderer.h"
 #include "ui/screen_resources.h"
@@ -20,7 +20,6 @@
 #include "world/level_landmarks.h"
 
 constexpr int32_t kRoundTime = 999;
-constexpr const char* kMusicPath = "sounds/music.wav";
 
 enum DeathCause : int32_t { DeathNone = 0, DeathPlayer = 1, DeathHostage = 2, DeathOther = 3 };
 
@@ -43,7 +42,7 @@ struct GameSession {
     int32_t time_left = kRoundTime;
     bool hero_message_pending = true;
     LoopClock clock;
-    sf::Music music;
+    AudioModule audio;  // music and sound effects
     int32_t bitten_timer = 0;
     int32_t hostage_bitten_timer = 0;
     int32_t paralysed_timer = 0;

@@ -14,6 +14,7 @@ target_sources(swarmfall_core PRIVATE
   app/loop_clock.cpp
   app/state_report.cpp)
 target_sources(swarmfall_core PRIVATE
+  app/audio.cpp
   app/startup.cpp
   app/asset_lookup.cpp
   app/game_draw.cpp)

@@ -7,6 +7,7 @@
 #include <iostream>
 #include <memory>
 
+#include "actors/wall_clock.h"
 #include "app/game_draw.h"
 #include "app/game_loop.h"
 #include "app/game_session.h"
@@ -51,15 +52,6 @@ void register_meshes(GameSession& s) {
     for (const char* path : kMeshFiles) s.mesh_handles.push_back(s.renderer.add_mesh(path));
 }
 
-void start_music(GameSession& s) {
-    // Without the file the game simply runs in silence.
-    if (s.music.openFromFile(kMusicPath)) {
-        s.music.setLoop(true);
-        s.music.setVolume(float(s.screens.settings.volume));
-        s.music.play();
-    }
-}
-
 void main_loop(GameSession& s) {
     int32_t reported_state = -1;  // so the first state is reported too
     for (;;) {
@@ -86,6 +78,7 @@ void shut_down(std::unique_ptr<GameSession>& s) {
     glfwTerminate();
     game_window = nullptr;
     s.reset();
+    set_wall_clock(nullptr);
 }
 
 // A window or GLEW failure: report, wait, and undo what was built.
@@ -95,6 +88,7 @@ int fail_after_glfw(const char* message, std::unique_ptr<GameSession>& s) {
     glfwTerminate();
     game_window = nullptr;
     s.reset();
+    set_wall_clock(nullptr);
     return -1;
 }
 }  // namespace
@@ -105,6 +99,8 @@ int run_game() {
         wait_for_key();
         return -1;
     }
+    // The ants' bite clock runs on the platform's clock from here on.
+    set_wall_clock(platform_time);
     auto session = std::make_unique<GameSession>();
     GameSession& s = *session;
     s.init_world();
@@ -143,7 +139,8 @@ int run_game() {
     init_text_overlay(kFontPath);
     s.clock = LoopClock{};
     s.clock.frame_time_base = frame_time_base;
-    start_music(s);
+    s.audio.open(std::cout);
+    s.audio.start_music(float(s.screens.settings.volume));
     s.bitten_timer = s.hostage_bitten_timer = s.paralysed_timer = 0;
     init_screen_graphics(s.screens);
     // The settings read from the file take effect as they did at the last RETURN.

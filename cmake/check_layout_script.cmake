@@ -1,0 +1,46 @@
+# Run by the check_layout target: cmake -DSOURCE_DIR=.. -DLISTED=..
+# -DRULES_FOLDERS=.. -P check_layout_script.cmake. Fails the build naming
+# every file at fault.
+cmake_minimum_required(VERSION 3.16)
+
+file(STRINGS ${LISTED} listed)
+set(faults "")
+
+# Every folder that holds a listed source lists all of its sources.
+set(folders "")
+foreach(path ${listed})
+  if(path MATCHES "\\.(cpp|c)$" AND path MATCHES "^${SOURCE_DIR}/")
+    get_filename_component(folder ${path} DIRECTORY)
+    list(APPEND folders ${folder})
+  endif()
+endforeach()
+list(REMOVE_DUPLICATES folders)
+foreach(folder ${folders})
+  file(GLOB present ${folder}/*.cpp ${folder}/*.c)
+  foreach(path ${present})
+    if(NOT path IN_LIST listed)
+      file(RELATIVE_PATH name ${SOURCE_DIR} ${path})
+      list(APPEND faults "${name}: not in any CMake source list")
+    endif()
+  endforeach()
+endforeach()
+
+# The rules folders include nothing of the window, OpenGL or audio libraries,
+# nor anything of the folders built on top of them.
+set(forbidden "#[ \t]*include[ \t]*(<(GL|GLFW|SFML|AL)/|\"(app|render|ui)/)")
+foreach(folder ${RULES_FOLDERS})
+  file(GLOB files ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
+  foreach(path ${files})
+    file(STRINGS ${path} includes REGEX "${forbidden}")
+    foreach(line ${includes})
+      file(RELATIVE_PATH name ${SOURCE_DIR} ${path})
+      string(STRIP "${line}" line)
+      list(APPEND faults "${name}: ${line}: the game rules may not include this")
+    endforeach()
+  endforeach()
+endforeach()
+
+if(faults)
+  string(REPLACE ";" "\n  " text "${faults}")
+  message(FATAL_ERROR "Source layout:\n  ${text}")
+endif()

@@ -1,0 +1,75 @@
+# Build checks of the source layout.
+#
+# Every .cpp in a folder that holds listed sources must itself be listed, so
+# a file left out of a list stops the build instead of silently not being
+# compiled. The game rules library (world/, actors/) must not include window,
+# OpenGL or audio headers, nor the application folders, and must not link
+# their libraries.
+
+set(SWARMFALL_RULES_FOLDERS world actors)
+# Libraries the rules library may never link, matched against target names.
+set(SWARMFALL_FORBIDDEN_LINK "^(OpenGL::|OpenAL::|GLEW::|glfw|sfml-|SFML::|GL$|GLU$|openal|X11)")
+
+# All targets defined in `dir` and the folders below it.
+function(swarmfall_collect_targets dir out)
+  get_property(found DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+  get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+  foreach(sub ${subdirs})
+    swarmfall_collect_targets(${sub} below)
+    list(APPEND found ${below})
+  endforeach()
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+# Stops configuring when `target` or anything it links reaches a forbidden library.
+function(swarmfall_check_links target chain)
+  get_target_property(links ${target} LINK_LIBRARIES)
+  get_target_property(interface_links ${target} INTERFACE_LINK_LIBRARIES)
+  foreach(lib ${links} ${interface_links})
+    if(lib MATCHES "-NOTFOUND$" OR lib MATCHES "^\\$<")
+      continue()
+    endif()
+    if(lib MATCHES "${SWARMFALL_FORBIDDEN_LINK}")
+      message(FATAL_ERROR "${chain} -> ${lib}: the game rules library may not link "
+                          "OpenGL, OpenAL, GLEW, GLFW or SFML")
+    endif()
+    if(TARGET ${lib} AND NOT lib IN_LIST chain)
+      swarmfall_check_links(${lib} "${chain} -> ${lib}")
+    endif()
+  endforeach()
+endfunction()
+
+# Writes every listed source and adds the build-time check on top of `rules_target`.
+function(swarmfall_layout_check rules_target)
+  swarmfall_check_links(${rules_target} ${rules_target})
+  swarmfall_collect_targets(${CMAKE_SOURCE_DIR} targets)
+  set(listed "")
+  foreach(target ${targets})
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "INTERFACE_LIBRARY" OR type STREQUAL "UTILITY")
+      continue()
+    endif()
+    get_target_property(sources ${target} SOURCES)
+    get_target_property(target_dir ${target} SOURCE_DIR)
+    foreach(source ${sources})
+      if(source MATCHES "^\\$<")
+        continue()
+      endif()
+      get_filename_component(path ${source} ABSOLUTE BASE_DIR ${target_dir})
+      list(APPEND listed ${path})
+    endforeach()
+  endforeach()
+  list(REMOVE_DUPLICATES listed)
+  list(SORT listed)
+  string(REPLACE ";" "\n" listed_text "${listed}")
+  file(WRITE ${CMAKE_BINARY_DIR}/listed_sources.txt "${listed_text}\n")
+  add_custom_target(check_layout ALL
+    COMMAND ${CMAKE_COMMAND}
+            -DSOURCE_DIR=${CMAKE_SOURCE_DIR}
+            -DLISTED=${CMAKE_BINARY_DIR}/listed_sources.txt
+            "-DRULES_FOLDERS=${SWARMFALL_RULES_FOLDERS}"
+            -P ${CMAKE_SOURCE_DIR}/cmake/check_layout_script.cmake
+    COMMENT "Checking source lists and the rules library's includes"
+    VERBATIM)
+  add_dependencies(${rules_target} check_layout)
+endfunction()

@@ -107,6 +107,15 @@ bool window_should_close() {
     return game_window && glfwWindowShouldClose(game_window);
 }
 
+void show_frame() {
+    if (game_window) glfwSwapBuffers(game_window);
+}
+
+void take_events() {
+    if (game_window) glfwPollEvents();
+    if (scripted_platform && scripted_platform->after_frame) scripted_platform->after_frame();
+}
+
 void request_window_close() {
     if (scripted_platform) {
         scripted_platform->close_requested = true;

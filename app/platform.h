@@ -4,6 +4,7 @@
 // The game reads GLFW through it; tests install a ScriptedPlatform and drive
 // the loop, the menus and the simulation with a scripted clock and keyboard.
 #include <array>
+#include <functional>
 
 #include "render/picture_rect.h"
 
@@ -34,6 +35,9 @@ struct ScriptedPlatform {
     // When set, window size and mode calls reach this real window while
     // time, keys and cursor stay scripted.
     GLFWwindow* window = nullptr;
+    // Runs at the end of every loop pass, after the frame was shown: a
+    // script moves the clock and the keys on from here.
+    std::function<void()> after_frame;
 
     void press(int key);    // goes down and stays down
     void release(int key);  // goes up; an unread press stays latched
@@ -54,6 +58,10 @@ bool key_pressed(int key);
 void get_cursor_pos(double& x, double& y);
 void set_cursor_pos(double x, double y);
 bool window_should_close();
+// The end of a loop pass, in two steps: show the frame, then take in the
+// window system's events and run a scripted platform's after_frame.
+void show_frame();
+void take_events();
 
 // A point in window (cursor) coordinates.
 struct WindowPoint {

@@ -52,56 +52,27 @@ void register_meshes(GameSession& s) {
     for (const char* path : kMeshFiles) s.mesh_handles.push_back(s.renderer.add_mesh(path));
 }
 
-void main_loop(GameSession& s) {
-    int32_t reported_state = -1;  // so the first state is reported too
-    for (;;) {
-        // The framebuffer is read every frame: a maximised, tiled or full
-        // screen window, or a high-density display, changes it.
-        int framebuffer_width = 0, framebuffer_height = 0;
-        get_framebuffer_size(framebuffer_width, framebuffer_height);
-        begin_frame_picture(framebuffer_width, framebuffer_height);
-        if (!run_logic_pass(s, std::cout)) break;
-        draw_game_state(s, std::cout);
-        glfwSwapBuffers(game_window);
-        // After the swap, so the state's first frame is already on screen.
-        report_state_change(reported_state, game_state, std::cout);
-        glfwPollEvents();
-        if (window_should_close()) break;
-    }
-}
-
-void shut_down(std::unique_ptr<GameSession>& s) {
-    s->renderer.release();
-    glDeleteVertexArrays(1, &s->vertex_array);
-    release_screen_graphics(s->screens);
-    release_text_overlay();
-    glfwTerminate();
-    game_window = nullptr;
-    s.reset();
-    set_wall_clock(nullptr);
-}
-
 // A window or GLEW failure: report, wait, and undo what was built.
-int fail_after_glfw(const char* message, std::unique_ptr<GameSession>& s) {
+bool fail_after_glfw(const char* message, std::unique_ptr<GameSession>& s) {
     std::cerr << message;
     wait_for_key();
     glfwTerminate();
     game_window = nullptr;
     s.reset();
     set_wall_clock(nullptr);
-    return -1;
+    return false;
 }
 }  // namespace
 
-int run_game() {
+bool start_up(std::unique_ptr<GameSession>& session) {
     if (!glfwInit()) {
         std::cerr << "Failed to initialize GLFW\n";
         wait_for_key();
-        return -1;
+        return false;
     }
     // The ants' bite clock runs on the platform's clock from here on.
     set_wall_clock(platform_time);
-    auto session = std::make_unique<GameSession>();
+    session = std::make_unique<GameSession>();
     GameSession& s = *session;
     s.init_world();
     s.settings_path = settings_file_path();
@@ -132,7 +103,7 @@ int run_game() {
     s.renderer.init(float(kPictureWidth), float(kPictureHeight));
     register_meshes(s);
     s.renderer.render_shadow_map(s.city, s.mesh_handles[MeshCube]);
-    const double frame_time_base = glfwGetTime();
+    const double frame_time_base = platform_time();
     s.time_left = kRoundTime;
     s.hero_message_pending = true;
     start_round(s);
@@ -146,7 +117,42 @@ int run_game() {
     // The settings read from the file take effect as they did at the last RETURN.
     apply_settings(s, std::cout);
 
-    main_loop(s);
+    return true;
+}
+
+void main_loop(GameSession& s) {
+    int32_t reported_state = -1;  // so the first state is reported too
+    for (;;) {
+        // The framebuffer is read every frame: a maximised, tiled or full
+        // screen window, or a high-density display, changes it.
+        int framebuffer_width = 0, framebuffer_height = 0;
+        get_framebuffer_size(framebuffer_width, framebuffer_height);
+        begin_frame_picture(framebuffer_width, framebuffer_height);
+        if (!run_logic_pass(s, std::cout)) break;
+        draw_game_state(s, std::cout);
+        show_frame();
+        // After the swap, so the state's first frame is already on screen.
+        report_state_change(reported_state, game_state, std::cout);
+        take_events();
+        if (window_should_close()) break;
+    }
+}
+
+void shut_down(std::unique_ptr<GameSession>& s) {
+    s->renderer.release();
+    glDeleteVertexArrays(1, &s->vertex_array);
+    release_screen_graphics(s->screens);
+    release_text_overlay();
+    glfwTerminate();
+    game_window = nullptr;
+    s.reset();
+    set_wall_clock(nullptr);
+}
+
+int run_game() {
+    std::unique_ptr<GameSession> session;
+    if (!start_up(session)) return -1;
+    main_loop(*session);
     shut_down(session);
     return 0;
 }

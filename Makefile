@@ -2,13 +2,13 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-asan build deps configure bench clean fuzz package
+.PHONY: run test test-asan build deps configure bench clean fuzz soak package
 
 # A player's build needs neither GoogleTest nor Xvfb; the test targets ask
 # for them and turn the tests on.
 DEPS ?=
 CONFIG ?=
-test test-asan bench: DEPS = tests
+test test-asan bench soak: DEPS = tests
 test: CONFIG = -DBUILD_TESTING=ON
 
 deps:
@@ -33,6 +33,14 @@ test-asan: deps
 	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DSWARMFALL_SANITIZE=ON -DBUILD_TESTING=ON > /dev/null
 	@cmake --build build-asan -j $(JOBS)
 	@ASAN_OPTIONS=detect_leaks=0 scripts/with-display ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+
+# The soak: the real game with rendering, under AddressSanitizer and UBSan,
+# played through a scripted clock and keyboard for 30 rounds, the pack grown
+# to 101 ants (tests/soak_game.cpp). A 6-round game runs in test-asan.
+soak: deps
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DSWARMFALL_SANITIZE=ON -DBUILD_TESTING=ON > /dev/null
+	@cmake --build build-asan --target soak_game -j $(JOBS)
+	@ASAN_OPTIONS=detect_leaks=0 scripts/with-display build-asan/tests/soak_game --rounds 30 --rescues 21
 
 bench: build
 	@scripts/with-display $(BUILD)/bench_render

@@ -87,6 +87,7 @@ void final_checks(Watch& w, const SoakPlayer& p) {
         w.problems.push_back("played " + std::to_string(p.rounds_done) + " rounds of " +
                              std::to_string(p.plan.rounds));
     }
+    if (p.rebound_rounds == 0) w.problems.push_back("no round was walked on a rebound FORWARD key");
     for (int state = Intro; state <= HostageFound; ++state) {
         if (!w.visited[state]) w.problems.push_back("state " + std::to_string(state) + " never visited");
     }

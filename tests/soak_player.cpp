@@ -19,7 +19,9 @@ constexpr double kPlayStep = 0.0105;
 constexpr double kScreenStep = 0.5;
 constexpr double kMenuStep = 0.3;
 constexpr int kKeyP = 80;
-constexpr int kKeyU = 85;  // the new key for FORWARD in a rebinding visit
+// The new key for FORWARD in a rebinding visit: the capture takes the
+// highest key down, and W is still held then.
+constexpr int kKeyY = 89;
 
 // Play frames of a round at which the script acts; a decision pass comes
 // every 40 frames.
@@ -57,7 +59,7 @@ int bound_key(int32_t action) { return key_bindings[action]; }
 std::vector<MenuStep> rebinding_visit() {
     return {{OptionsMenu, OptionsVolume, kKeyRight}, {OptionsMenu, OptionsDamage, kKeyLeft},
             {OptionsMenu, OptionsRadius, kKeyRight}, {OptionsMenu, OptionsControl, kKeyEnter},
-            {ControlsMenu, ActionForward, kKeyEnter}, {ControlsMenu, -1, kKeyU},
+            {ControlsMenu, ActionForward, kKeyEnter}, {ControlsMenu, -1, kKeyY},
             {ControlsMenu, kControlsReturn, kKeyEnter}, {OptionsMenu, OptionsReturn, kKeyEnter}};
 }
 
@@ -142,6 +144,7 @@ void SoakPlayer::play(GameSession& s, ScriptedPlatform& in) {
     if (frame == kFoundFrame && round % 10 == 1) bring_captive_near(s);
     if (frame == kWalkFrame) {
         held_key = bound_key(ActionForward);
+        if (held_key == kKeyY) ++rebound_rounds;
         in.press(held_key);
     }
     if (frame == kStopFrame) in.release(held_key);

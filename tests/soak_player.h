@@ -30,6 +30,7 @@ struct SoakPlayer {
     int play_frames = 0;  // play frames of the current round
     int32_t last_state = -1;
     int held_key = 0;                  // the FORWARD key held down, 0 for none
+    int rebound_rounds = 0;            // rounds walked with FORWARD on its new key
     std::vector<MenuStep> menu_steps;  // what is left of the current menu visit
     double gate_base = -1.0;           // menu gate base when the last key was pressed
     std::vector<long> resident_kb;     // resident memory at the end of each round

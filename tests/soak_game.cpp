@@ -35,6 +35,8 @@ constexpr long kFrameBudget = 200000;  // a stuck script stops here
 constexpr int kFullPack = 101;
 constexpr int kSoakPictureWidth = 320;
 constexpr int kSoakPictureHeight = 240;
+constexpr int kSoakScreenWidth = 400;
+constexpr int kSoakScreenHeight = 300;
 
 struct Watch {
     long frames = 0;
@@ -81,12 +83,13 @@ void watch_frame(Watch& w, const GameSession& s) {
     }
 }
 
-void final_checks(Watch& w, const SoakPlayer& p) {
+void final_checks(Watch& w, const SoakPlayer& p, const ScriptedPlatform& input) {
     for (const std::string& problem : p.problems) w.problems.push_back(problem);
     if (p.rounds_done < p.plan.rounds) {
         w.problems.push_back("played " + std::to_string(p.rounds_done) + " rounds of " +
                              std::to_string(p.plan.rounds));
     }
+    if (input.window_mode_changes == 0) w.problems.push_back("the window never went full screen");
     if (p.rebound_rounds == 0) w.problems.push_back("no round was walked on a rebound FORWARD key");
     for (int state = Intro; state <= HostageFound; ++state) {
         if (!w.visited[state]) w.problems.push_back("state " + std::to_string(state) + " never visited");
@@ -147,8 +150,12 @@ int main(int argc, char** argv) {
     ScriptedPlatform input;
     // A small picture keeps the software renderer quick; every pass still
     // draws in full.
-    input.framebuffer_width = kSoakPictureWidth;
-    input.framebuffer_height = kSoakPictureHeight;
+    // A full screen switch goes through the scripted window, to a screen
+    // as small.
+    input.framebuffer_width = input.window_width = kSoakPictureWidth;
+    input.framebuffer_height = input.window_height = kSoakPictureHeight;
+    input.screen_width = kSoakScreenWidth;
+    input.screen_height = kSoakScreenHeight;
     SoakPlayer player;
     player.plan = plan;
     Watch watch;
@@ -172,7 +179,7 @@ int main(int argc, char** argv) {
     fs::remove_all(config, error);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    final_checks(watch, player);
+    final_checks(watch, player, input);
     report(watch, player, seconds);
     return watch.problems.empty() ? 0 : 1;
 }

@@ -54,8 +54,8 @@ bool starts_a_round(int32_t from) {
 
 int bound_key(int32_t action) { return key_bindings[action]; }
 
-// Options: change the three values and the display mode; controls: give
-// FORWARD a new key, or put every key back.
+// Options: change the values; controls: give FORWARD a new key, or put
+// every key back.
 std::vector<MenuStep> rebinding_visit() {
     return {{OptionsMenu, OptionsVolume, kKeyRight}, {OptionsMenu, OptionsDamage, kKeyLeft},
             {OptionsMenu, OptionsRadius, kKeyRight}, {OptionsMenu, OptionsControl, kKeyEnter},
@@ -63,10 +63,15 @@ std::vector<MenuStep> rebinding_visit() {
             {ControlsMenu, kControlsReturn, kKeyEnter}, {OptionsMenu, OptionsReturn, kKeyEnter}};
 }
 
-std::vector<MenuStep> reset_visit() {
-    return {{OptionsMenu, OptionsFullscreen, kKeyRight}, {OptionsMenu, OptionsVolume, kKeyLeft},
-            {OptionsMenu, OptionsControl, kKeyEnter}, {ControlsMenu, kControlsReset, kKeyEnter},
-            {ControlsMenu, kControlsReturn, kKeyEnter}, {OptionsMenu, OptionsReturn, kKeyEnter}};
+// Full screen goes on in the first reset visit and off twenty rounds later:
+// the scripted screen is small, the window it returns to is not.
+std::vector<MenuStep> reset_visit(bool switch_screen) {
+    std::vector<MenuStep> steps = {
+        {OptionsMenu, OptionsVolume, kKeyLeft}, {OptionsMenu, OptionsControl, kKeyEnter},
+        {ControlsMenu, kControlsReset, kKeyEnter}, {ControlsMenu, kControlsReturn, kKeyEnter},
+        {OptionsMenu, OptionsReturn, kKeyEnter}};
+    if (switch_screen) steps.insert(steps.begin(), {OptionsMenu, OptionsFullscreen, kKeyRight});
+    return steps;
 }
 
 std::vector<MenuStep> exit_visit() { return {{OptionsMenu, OptionsExit, kKeyEnter}}; }
@@ -151,7 +156,7 @@ void SoakPlayer::play(GameSession& s, ScriptedPlatform& in) {
     if (frame == kJumpFrame) in.tap(bound_key(ActionJump));
     if (frame == kEscapeFrame && (round % 10 == 2 || round % 10 == 3)) {
         in.tap(kKeyEscape);
-        menu_steps = round % 10 == 2 ? rebinding_visit() : reset_visit();
+        menu_steps = round % 10 == 2 ? rebinding_visit() : reset_visit(round % 20 == 3);
     }
     if (frame == kTurnFrame) in.tap(bound_key(round % 2 == 1 ? ActionRight : ActionLeft));
     if (frame == kThrowFrame) in.tap(bound_key(ActionGra0 + round % 4));

@@ -40,6 +40,18 @@ foreach(folder ${RULES_FOLDERS})
   endforeach()
 endforeach()
 
+# world/ sits under actors/: the rules that name actors live there, so the
+# two folders never depend on each other both ways.
+file(GLOB files ${SOURCE_DIR}/world/*.h ${SOURCE_DIR}/world/*.cpp)
+foreach(path ${files})
+  file(STRINGS ${path} includes REGEX "#[ \t]*include[ \t]*\"actors/")
+  foreach(line ${includes})
+    file(RELATIVE_PATH name ${SOURCE_DIR} ${path})
+    string(STRIP "${line}" line)
+    list(APPEND faults "${name}: ${line}: world/ may not include actors/")
+  endforeach()
+endforeach()
+
 if(faults)
   string(REPLACE ";" "\n  " text "${faults}")
   message(FATAL_ERROR "Source layout:\n  ${text}")

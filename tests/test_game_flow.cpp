@@ -1,3 +1,4 @@
+#include "app/key_bindings.h"
 #include "app/key_codes.h"
 #include "loop_fixture.h"
 
@@ -33,13 +34,14 @@ TEST_F(GameFlow, RescueDeathAndTimeOutLeadThroughEveryScreenAndBack) {
     ASSERT_EQ(game_state, Playing);
     EXPECT_EQ(session->ant_count, 5);
 
-    input.tap(kKeyF8);  // win this round
+    session->time_left = 500;  // time spent, so the next round's 999 is a reset
+    input.tap(kKeyF8);         // win this round
     run_until_state_leaves(*this, Playing, 100);
     ASSERT_EQ(game_state, RescueMessage);
     run_until_state_leaves(*this, RescueMessage, 400);
     ASSERT_EQ(game_state, ScoreScreen);
     EXPECT_EQ(session->screens.shown_rescued, 1);
-    EXPECT_EQ(session->screens.shown_score, session->time_left);
+    EXPECT_EQ(session->screens.shown_score, 500);
     run_until_state_leaves(*this, ScoreScreen, 400);
     input.tap('P');
     frame(kFrame);
@@ -66,6 +68,57 @@ TEST_F(GameFlow, RescueDeathAndTimeOutLeadThroughEveryScreenAndBack) {
     run_until_state_leaves(*this, Intro, 400);
     EXPECT_EQ(session->score, 0);  // a new game starts from nothing
     EXPECT_EQ(session->round_index, 0);
+}
+
+TEST_F(GameFlow, EndOfIntroStartsAFreshGameWithTheDefaultBindings) {
+    key_bindings[ActionForward] = kKeyUp;
+    key_bindings[ActionJump] = kKeyW;
+    session->score = 530;
+    session->time_left = 12;
+    session->round_index = session->rescued_count = session->immobilised_ants = 2;
+    session->screens.shown_score = session->screens.shown_time = session->screens.shown_rescued = 9;
+    run_until_state_leaves(*this, Intro, 400);
+    ASSERT_EQ(game_state, ChooseCharacter);
+    for (int32_t action = 0; action < kBindableActionCount; ++action) {
+        EXPECT_EQ(key_bindings[action], kDefaultKeys[action]) << "action " << action;
+    }
+    EXPECT_EQ(session->score, 0);
+    EXPECT_EQ(session->time_left, 999);
+    EXPECT_EQ(session->round_index + session->rescued_count + session->immobilised_ants, 0);
+    EXPECT_EQ(session->screens.shown_score + session->screens.shown_time +
+                  session->screens.shown_rescued, 0);
+}
+
+TEST_F(GameFlow, DeathReadiesThePlayerDropsTheKnockedOutAntsAndKeepsTheTime) {
+    start_playing();
+    session->time_left = 400;
+    session->score = 70;
+    session->immobilised_ants = 2;
+    session->player.state = PlayerDead;
+    frame(kFrame);
+    ASSERT_EQ(game_state, DeathMessage);
+    session->player.state = PlayerStunned;
+    session->player.want_forward = session->player.want_throw = true;
+    frame(kFrame);
+    EXPECT_EQ(session->player.state, PlayerReady);
+    EXPECT_FALSE(session->player.want_forward || session->player.want_throw);
+    EXPECT_EQ(session->immobilised_ants, 2);  // only dropped when the message ends
+    run_until_state_leaves(*this, DeathMessage, 400);
+    ASSERT_EQ(game_state, HaveAnotherGo);
+    EXPECT_EQ(session->immobilised_ants, 0);
+    EXPECT_EQ(session->score, 70);  // no bonus for a death
+    EXPECT_EQ(session->time_left, 400);
+}
+
+TEST_F(GameFlow, CountdownReachingZeroEndsTheGameWithTheBonus) {
+    start_playing();
+    session->time_left = 1;
+    session->score = 100;
+    session->immobilised_ants = 3;
+    run_until_state_leaves(*this, Playing, 200);
+    ASSERT_EQ(game_state, TimeUpScreen);
+    EXPECT_EQ(session->time_left, 0);
+    EXPECT_EQ(session->score, 130);  // 10 for each knocked-out ant, no time left
 }
 
 }  // namespace

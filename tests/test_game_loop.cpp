@@ -75,7 +75,6 @@ TEST_F(GameLoop, TimedStatesFollowTheirWaitsAndKeyWaits) {
     EXPECT_EQ(game_state, Intro);
     frames(2, kSixtyFps);
     EXPECT_EQ(game_state, ChooseCharacter);
-    EXPECT_EQ(session->time_left, 999);
 
     input.tap(kKeyB);
     frame(kSixtyFps);

@@ -97,13 +97,13 @@ TEST(HostageFollow, ClimbsOneBlockAndFallsBackFromTwo) {
 TEST(HostageFollow, FallsByTheGridAloneOntoAnAnt) {
     FollowScene s(3, {60, 100, 2});
     s.player_at_offset(5, 0);
-    s.add_ant({60, 100, 1}, AntParalysed);
+    s.add_ant({60, 100, 1}, AntReady);
     s.pass(s.h);
     EXPECT_EQ(s.h.state, HostageFall);
     s.pass(s.h);
     EXPECT_EQ(s.h.cell_z, 1);
     EXPECT_EQ(occupant_at(s.world, 60, 100, 1), OccupantHostage);
-    EXPECT_EQ(s.ants[0].state, AntParalysed);  // the captive never stomps
+    EXPECT_EQ(s.ants[0].state, AntReady);  // the hostage never stomps
 }
 
 TEST(HostageFollow, BiteHopTakesThreePassesAndCaptiveStaysPut) {

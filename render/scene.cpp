@@ -6,6 +6,7 @@
 #include "actors/player.h"
 #include "render/camera.h"
 #include "render/mesh_handles.h"
+#include "render/street_occlusion.h"
 
 namespace {
 
@@ -85,7 +86,11 @@ void draw_scene(Renderer& renderer, const CityGrid& city, const Player& player,
                 const Hostage& hostage, const Grenade& grenade, const std::vector<Ant>& ants,
                 bool player_is_girl, int frame) {
     FrameView view = camera_frame_view();
+    // Which actors to draw is settled before any drawing.
+    std::vector<MeshDraw> draws = draws_in_view(
+        actor_draws(player, hostage, grenade, ants, player_is_girl, view.free_camera, frame),
+        view.frustum);
+    if (view.perspective) draws = draws_not_hidden(draws, city, view.eye);
     renderer.draw_city(city, MeshCube, view);
-    renderer.draw_meshes(view, actor_draws(player, hostage, grenade, ants, player_is_girl,
-                                           view.free_camera, frame));
+    renderer.draw_meshes(view, draws);
 }

@@ -25,4 +25,5 @@ target_sources(swarmfall_core PRIVATE
   render/frame_picture.cpp)
 target_sources(swarmfall_core PRIVATE
   render/draw_list.cpp
-  render/frame_view.cpp)
+  render/frame_view.cpp
+  render/street_occlusion.cpp)

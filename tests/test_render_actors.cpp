@@ -1,5 +1,6 @@
 // The actors as a list of mesh draws (which meshes, where, turned how), its
-// culling and grouping, and the instanced picture against one draw per mesh.
+// culling, hiding behind street blocks and grouping, and the pictures: the
+// instanced one against one draw per mesh, and with hidden actors left out.
 #include <gtest/gtest.h>
 
 #include <glm/gtc/matrix_transform.hpp>
@@ -10,6 +11,7 @@
 #include "actors/player.h"
 #include "render/render_stats.h"
 #include "render/scene.h"
+#include "render/street_occlusion.h"
 #include "render_city_helpers.h"
 #include "render_gl_helpers.h"
 
@@ -109,6 +111,28 @@ TEST(ActorDraws, CulledOncePerActorAndGroupedByMeshInFirstAppearanceOrder) {
     EXPECT_EQ(batches[0].models[1], model_matrix(seen[7]));
 }
 
+TEST(StreetOcclusion, OnlyBoxesBehindStreetBlocksSeenFromStreetHeightAreHidden) {
+    CityGrid city;
+    std::vector<city_test::Block> wall;
+    for (int x = 15; x <= 25; ++x) wall.push_back({x, 25, 1});  // world y 49..51, x 29..51
+    city_test::build(city, wall);
+    const glm::vec3 eye(40, 60, 2.8f);
+    EXPECT_TRUE(hidden_behind_street_blocks(city, eye, {40, 40, 2}));
+    EXPECT_TRUE(hidden_behind_street_blocks(city, eye, {46, 30, 2}));
+    EXPECT_FALSE(hidden_behind_street_blocks(city, eye, {40, 54, 2}));  // in front
+    EXPECT_FALSE(hidden_behind_street_blocks(city, eye, {70, 40, 2}));  // past the wall's end
+    EXPECT_FALSE(hidden_behind_street_blocks(city, eye, {40, 40, 3}));  // lifted off the street
+    EXPECT_FALSE(hidden_behind_street_blocks(city, {40, 60, 4.8f}, {40, 40, 2}));  // eye above
+
+    wall.erase(wall.begin() + 5);  // a gap at x 39..41
+    city_test::build(city, wall);
+    EXPECT_FALSE(hidden_behind_street_blocks(city, eye, {40, 40, 2}));
+    EXPECT_TRUE(hidden_behind_street_blocks(city, eye, {48, 40, 2}));
+    for (city_test::Block& b : wall) b.layer = 2;  // only above the street
+    city_test::build(city, wall);
+    EXPECT_FALSE(hidden_behind_street_blocks(city, eye, {48, 40, 2}));
+}
+
 namespace {
 
 // The game's own models and block texture, as start-up loads them.
@@ -180,5 +204,56 @@ TEST(ActorPicture, InstancedDrawsMatchOneDrawPerMeshWithManyAnts) {
     }
     free_camera = false;
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    r.release();
+}
+
+TEST(ActorPicture, AntsLeftOutBehindStreetBlocksChangeNoPixel) {
+    REQUIRE_GL();
+    Renderer r;
+    set_up_game_meshes(r);
+    CityGrid city;
+    std::vector<city_test::Block> blocks;
+    for (int x = 12; x <= 32; ++x) {
+        if (x != 21) blocks.push_back({x, 22, 1});  // a wall with a one-cell gap
+    }
+    blocks.push_back({24, 26, 1});
+    city_test::build(city, blocks);
+    r.render_shadow_map(city, MeshCube);
+    Player player;
+    Hostage hostage;
+    Grenade grenade;
+    grenade.visible = false;
+    put(hostage, 22, 20, 0.0f);
+    std::vector<Ant> ants;
+    for (int i = 0; i < 60; ++i) {
+        Ant ant;
+        put(ant, 12.0f + float(i % 20), 12.0f + float(i / 20) * 3.0f, 0.3f * float(i));
+        ant.motion_mode = MotionSlide;
+        ant.visible = i % 5 != 2;
+        ants.push_back(ant);
+    }
+    put(ants[0], 24, 28, 0.0f);  // just behind the lone block
+    gl_test::OffscreenTarget target;
+    free_camera = false;
+    render_test::look(camera_projection(false), glm::vec3(44, 60, 2.8f),
+                      glm::normalize(glm::vec3(0.05f, -1, -0.04f)));
+    FrameView view = camera_frame_view();
+    ASSERT_TRUE(view.perspective);
+    std::vector<MeshDraw> all =
+        draws_in_view(actor_draws(player, hostage, grenade, ants, true, false, 4), view.frustum);
+    std::vector<MeshDraw> kept = draws_not_hidden(all, city, view.eye);
+    EXPECT_LT(kept.size(), all.size() / 2);
+    EXPECT_GT(kept.size(), 20u);  // through the gap, and beside the lone block
+    target.begin();
+    r.draw_city(city, MeshCube, view);
+    r.draw_meshes(view, all);
+    std::vector<unsigned char> every = target.read();
+    target.begin();
+    r.draw_city(city, MeshCube, view);
+    r.draw_meshes(view, kept);
+    std::vector<unsigned char> left_out = target.read();
+    size_t differing = 0;
+    for (size_t i = 0; i < every.size(); ++i) differing += every[i] != left_out[i];
+    EXPECT_EQ(differing, 0u);
     r.release();
 }

@@ -33,6 +33,7 @@ constexpr int kMemoryBaseRound = 5;
 constexpr long kMemoryGrowthKb = 16 * 1024;
 constexpr long kFrameBudget = 200000;  // a stuck script stops here
 constexpr int kFullPack = 101;
+constexpr size_t kProblemsKept = 20;
 constexpr int kSoakPictureWidth = 320;
 constexpr int kSoakPictureHeight = 240;
 constexpr int kSoakScreenWidth = 400;
@@ -57,21 +58,23 @@ bool drawn_inside(const Actor& a) {
     return near(a.pos_x, kCityColumns) && near(a.pos_y, kCityRows) && near(a.pos_z, kCityLayers);
 }
 
+// Problems seen frame by frame: the first few tell the story.
+void note(Watch& w, const std::string& problem) {
+    if (w.problems.size() < kProblemsKept) w.problems.push_back(problem);
+}
+
 void check_actor(Watch& w, const Actor& a, const std::string& name) {
     if (cell_inside(a) && drawn_inside(a)) return;
-    if (w.problems.size() < 20) {
-        w.problems.push_back(name + " left the grid at frame " + std::to_string(w.frames) +
-                             ": cell (" + std::to_string(a.cell_x) + ", " +
-                             std::to_string(a.cell_y) + ", " + std::to_string(a.cell_z) +
-                             "), drawn at (" + std::to_string(a.pos_x) + ", " +
-                             std::to_string(a.pos_y) + ", " + std::to_string(a.pos_z) + ")");
-    }
+    note(w, name + " left the grid at frame " + std::to_string(w.frames) + ": cell (" +
+                std::to_string(a.cell_x) + ", " + std::to_string(a.cell_y) + ", " +
+                std::to_string(a.cell_z) + "), drawn at (" + std::to_string(a.pos_x) + ", " +
+                std::to_string(a.pos_y) + ", " + std::to_string(a.pos_z) + ")");
 }
 
 void watch_frame(Watch& w, const GameSession& s) {
     ++w.frames;
     if (game_state >= 0 && game_state <= HostageFound) w.visited[game_state] = true;
-    if (s.ant_count != int(s.ants.size())) w.problems.push_back("ant count and ant list differ");
+    if (s.ant_count != int(s.ants.size())) note(w, "ant count and ant list differ");
     if (s.ant_count > w.most_ants) w.most_ants = s.ant_count;
     check_actor(w, s.player, "player");
     check_actor(w, s.hostage, "hostage");
@@ -148,12 +151,13 @@ int main(int argc, char** argv) {
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
 
     ScriptedPlatform input;
-    // A small picture keeps the software renderer quick; every pass still
-    // draws in full.
-    // A full screen switch goes through the scripted window, to a screen
-    // as small.
+    // A small picture keeps the software renderer quick (every pass still
+    // draws in full); full screen goes through the scripted window, to a
+    // screen about as small.
     input.framebuffer_width = input.window_width = kSoakPictureWidth;
     input.framebuffer_height = input.window_height = kSoakPictureHeight;
+    input.cursor_x = kSoakPictureWidth / 2.0;
+    input.cursor_y = kSoakPictureHeight / 2.0;
     input.screen_width = kSoakScreenWidth;
     input.screen_height = kSoakScreenHeight;
     SoakPlayer player;

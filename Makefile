@@ -2,13 +2,13 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-asan build deps configure bench clean fuzz soak package
+.PHONY: run test test-asan build deps configure bench clean fuzz soak package screenshots
 
 # A player's build needs neither GoogleTest nor Xvfb; the test targets ask
 # for them and turn the tests on.
 DEPS ?=
 CONFIG ?=
-test test-asan bench soak: DEPS = tests
+test test-asan bench soak screenshots: DEPS = tests
 test: CONFIG = -DBUILD_TESTING=ON
 
 deps:
@@ -58,6 +58,11 @@ fuzz:
 package: build
 	@cd $(BUILD) && cpack > /dev/null
 	@ls $(BUILD)/swarmfall_*.deb
+
+# Plays the real game under Xvfb and saves the README's pictures in
+# docs/screenshots.
+screenshots: build
+	@scripts/screenshots $(BUILD)/swarmfall docs/screenshots
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz

@@ -75,6 +75,50 @@ TEST(ActorDraws, MeshSetsInDrawingOrderAndTheirPlaceAndTurn) {
     EXPECT_EQ(list[5].position, glm::vec3(14, 15, 1));
 }
 
+// The boy as the player with the free camera: every part at its actor's
+// place, arms and legs swinging opposite ways, ant legs 1, 3, 5 on one table
+// and 2, 4, 6 on the other, at every frame of the cycle.
+TEST(ActorDraws, EveryPartAtItsActorWithItsOwnSwingThroughTheCycle) {
+    Player player;
+    Hostage hostage;
+    Grenade grenade;
+    std::vector<Ant> ants(1);
+    put(player, 10, 11, 0.25f);
+    player.motion_mode = MotionSlide;
+    put(hostage, 12, 13, 0.5f);
+    hostage.motion_mode = MotionTurnLeft;
+    put(grenade, 14, 15, 0.75f);
+    put(ants[0], 16, 17, 1.0f);
+    ants[0].motion_mode = MotionTurnRight;
+    const std::vector<int32_t> boy = {MeshBoyBody, MeshBoyArm1, MeshBoyArm2, MeshLeg1, MeshLeg2};
+    const std::vector<int32_t> girl = {MeshGirlBody, MeshGirlArm1, MeshGirlArm2, MeshLeg1, MeshLeg2};
+    std::vector<int32_t> meshes = boy;
+    meshes.insert(meshes.end(), girl.begin(), girl.end());
+    meshes.push_back(MeshGrenade);
+    meshes.insert(meshes.end(), kAntMeshes.begin(), kAntMeshes.end());
+    const float d = kDegreesToRadians;
+    for (int frame = 0; frame < kAnimationFrames; ++frame) {
+        SCOPED_TRACE(testing::Message() << "frame " << frame);
+        EXPECT_EQ(kArmSwing[size_t(frame)], -kLegSwing[size_t(frame)]);
+        std::vector<MeshDraw> list = actor_draws(player, hostage, grenade, ants, false, true, frame);
+        ASSERT_EQ(meshes_of(list), meshes);
+        const float arm = kArmSwing[size_t(frame)] * d, leg = kLegSwing[size_t(frame)] * d;
+        const float a = kAntSwingA[size_t(frame)] * d, b = kAntSwingB[size_t(frame)] * d;
+        const float angles[] = {0.25f, 0.25f + arm, 0.25f + arm, 0.25f + leg, 0.25f + leg,
+                                0.5f,  0.5f + arm,  0.5f + arm,  0.5f + leg,  0.5f + leg,
+                                0.75f, 1.0f,        1.0f + a,    1.0f + b,    1.0f + a,
+                                1.0f + b, 1.0f + a, 1.0f + b};
+        const glm::vec3 places[] = {{10, 11, 1}, {12, 13, 1}, {14, 15, 1}, {16, 17, 1}};
+        for (size_t i = 0; i < list.size(); ++i) {
+            EXPECT_FLOAT_EQ(list[i].angle, angles[i]) << "draw " << i;
+            EXPECT_EQ(list[i].position, places[i < 5 ? 0 : i < 10 ? 1 : i < 11 ? 2 : 3]) << "draw " << i;
+        }
+    }
+    EXPECT_FLOAT_EQ(kArmSwing[1], 15.0f);  // arms forward first
+    EXPECT_FLOAT_EQ(kAntSwingA[1], -10.0f);
+    EXPECT_FLOAT_EQ(kAntSwingB[1], 10.0f);
+}
+
 TEST(ActorDraws, ModelMatrixPlacesTwiceThePositionTurnedAboutZ) {
     glm::mat4 m = model_matrix({MeshAntBody, glm::vec3(1, 2, 3), glm::half_pi<float>()});
     glm::vec4 p = m * glm::vec4(1, 0, 0, 1);

@@ -17,11 +17,12 @@
 # state's first frame is on screen; those lines are the usual thing to wait
 # for. A wait that runs past GAME_WAIT_LIMIT seconds (default 60), or past
 # GAME_TOTAL_LIMIT seconds after game_start, calls game_fail: it prints the
-# tail of the game's output, copies the last screenshot into GAME_KEEP when
-# that names a folder, and exits the script with status 1. game_start
-# installs an EXIT trap that stops the game and the display and removes every
-# temporary file; a script that needs its own trap should call game_stop from
-# it. Needs Xvfb, xdotool and ImageMagick (scripts/install-deps installs them).
+# tail of the game's output, copies the whole output and the last screenshot
+# into GAME_KEEP when that names a folder, and exits the script with status 1.
+# game_start installs an EXIT trap that stops the game and the display and
+# removes every temporary file; a script that needs its own trap should call
+# game_stop from it. Needs Xvfb, xdotool and ImageMagick (scripts/install-deps
+# installs them).
 
 GAME_WAIT_LIMIT="${GAME_WAIT_LIMIT:-60}"
 GAME_TOTAL_LIMIT="${GAME_TOTAL_LIMIT:-}"   # seconds for the whole script, if set
@@ -41,8 +42,9 @@ game_fail() {
     echo "--- its standard error:" >&2
     tail -n 15 "$GAME_TMP/stderr" >&2
   fi
-  if [ -n "${GAME_KEEP:-}" ] && [ -n "$GAME_LAST_SHOT" ] && [ -f "$GAME_LAST_SHOT" ]; then
-    cp "$GAME_LAST_SHOT" "$GAME_KEEP/" 2>/dev/null || true
+  if [ -n "${GAME_KEEP:-}" ] && [ -n "$GAME_TMP" ]; then
+    cp "$GAME_TMP/stdout" "$GAME_KEEP/" 2>/dev/null || true
+    [ -n "$GAME_LAST_SHOT" ] && cp "$GAME_LAST_SHOT" "$GAME_KEEP/" 2>/dev/null || true
   fi
   exit 1
 }
@@ -150,10 +152,12 @@ game_wait_frames() {
 }
 
 # game_key KEY...: taps each key in turn; GLFW's sticky keys keep the press
-# until the game samples the keyboard.
+# until the game samples the keyboard. Down and up go out together: a key
+# the game reads while it is still down is latched again when it comes up,
+# so a menu whose gate opens on consecutive frames would take it twice.
 game_key() {
   game_running || game_fail "the game is not running (key $*)"
-  xdotool key --clearmodifiers "$@" || game_fail "xdotool could not press $*"
+  xdotool key --delay 0 "$@" || game_fail "xdotool could not press $*"
 }
 
 # game_shot FILE: the game window as a PNG.

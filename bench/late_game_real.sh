@@ -5,8 +5,8 @@
 # seconds of each, on the game's own virtual display.
 # Usage: bench/late_game_real.sh path/to/swarmfall [SECONDS]
 set -uo pipefail
+GAME_WAIT_LIMIT="${GAME_WAIT_LIMIT:-120}"   # before the driver, which keeps it
 source "$(dirname "$0")/../tests/e2e/game_driver.sh"
-GAME_WAIT_LIMIT="${GAME_WAIT_LIMIT:-120}"
 seconds="${2:-12}"
 rescues=20
 

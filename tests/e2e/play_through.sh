@@ -5,9 +5,10 @@
 # EXIT from the options menu with status 0.
 # Usage: play_through.sh path/to/swarmfall
 set -uo pipefail
-source "$(dirname "$0")/game_driver.sh"
+# The limits are set before the driver is read, which keeps what it finds.
 GAME_WAIT_LIMIT="${GAME_WAIT_LIMIT:-90}"
 GAME_TOTAL_LIMIT="${GAME_TOTAL_LIMIT:-480}"
+source "$(dirname "$0")/game_driver.sh"
 
 # Window pixels of the things checked on screen (the text space of 800 x 612
 # units fills the 1024 x 768 window).

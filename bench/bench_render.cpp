@@ -52,21 +52,9 @@ Timing time_kind(GLFWwindow* window, Renderer& r, const CityGrid& city, FrameKin
 
 std::vector<uint8_t> read_frame(Renderer& r, const CityGrid& city, FrameKind kind) {
     draw_frame(r, city, kind);
-    std::vector<uint8_t> pixels(size_t(kWidth) * kHeight * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    std::vector<uint8_t> pixels = read_back_frame(kWidth, kHeight);
     glfwSwapBuffers(glfwGetCurrentContext());
     return pixels;
-}
-
-void write_ppm(const std::string& path, const std::vector<uint8_t>& pixels) {
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return;
-    std::fprintf(f, "P6\n%d %d\n255\n", kWidth, kHeight);
-    for (int y = kHeight - 1; y >= 0; --y) {
-        std::fwrite(pixels.data() + size_t(y) * kWidth * 3, 1, size_t(kWidth) * 3, f);
-    }
-    std::fclose(f);
 }
 
 // Pixels whose colour differs by more than a rounding step between the paths.
@@ -210,8 +198,8 @@ int main(int argc, char** argv) {
             if (!snapshot_dir.empty()) {
                 std::string stem = snapshot_dir + "/" + view.name.substr(0, view.name.find(','));
                 for (char& c : stem) c = c == ' ' ? '_' : c;
-                write_ppm(stem + "_batched.ppm", a);
-                write_ppm(stem + "_per_cube.ppm", b);
+                write_ppm(stem + "_batched.ppm", kWidth, kHeight, a);
+                write_ppm(stem + "_per_cube.ppm", kWidth, kHeight, b);
             }
         }
         std::printf("(%d rounds of %d frames per view, %d for per-cube, median round; "
@@ -221,7 +209,7 @@ int main(int argc, char** argv) {
     // keep the run to a few minutes.
     if (late_table) {
         bench_late_game(window, renderer, city, views,
-                        std::max(1, block / kLateBlockDivisor));
+                        std::max(1, block / kLateBlockDivisor), snapshot_dir);
     }
     renderer.release();
     glfwTerminate();

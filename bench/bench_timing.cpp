@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 
 #include "render/render_stats.h"
 
@@ -33,4 +34,21 @@ Timing median(std::vector<Timing> timings) {
     std::sort(timings.begin(), timings.end(),
               [](const Timing& a, const Timing& b) { return a.ms_per_frame < b.ms_per_frame; });
     return timings[timings.size() / 2];
+}
+
+std::vector<uint8_t> read_back_frame(int width, int height) {
+    std::vector<uint8_t> pixels(size_t(width) * size_t(height) * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+void write_ppm(const std::string& path, int width, int height, const std::vector<uint8_t>& pixels) {
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return;
+    std::fprintf(f, "P6\n%d %d\n255\n", width, height);
+    for (int y = height - 1; y >= 0; --y) {
+        std::fwrite(pixels.data() + size_t(y) * size_t(width) * 3, 1, size_t(width) * 3, f);
+    }
+    std::fclose(f);
 }

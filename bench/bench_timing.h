@@ -1,6 +1,9 @@
 #pragma once
-// Timing blocks of frames, shared by the city and the late-game tables.
+// Timing blocks of frames and keeping pictures of them, shared by the city
+// and the late-game tables.
+#include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 struct GLFWwindow;
@@ -18,3 +21,9 @@ Timing time_frames(GLFWwindow* window, const std::function<void()>& draw, int fr
 
 // The block with the median time per frame.
 Timing median(std::vector<Timing> timings);
+
+// The back buffer's colours, bottom row first, three bytes a pixel.
+std::vector<uint8_t> read_back_frame(int width, int height);
+
+// A picture read by read_back_frame as a binary PPM, top row first.
+void write_ppm(const std::string& path, int width, int height, const std::vector<uint8_t>& pixels);

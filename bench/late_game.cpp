@@ -70,7 +70,8 @@ enum Kind { City, CityNoPixels, Pack5, Pack101, Seen101, Pack101NoPixels, KindCo
 }  // namespace
 
 void bench_late_game(GLFWwindow* window, Renderer& renderer, CityGrid& city,
-                     const std::vector<BenchView>& views, int block) {
+                     const std::vector<BenchView>& views, int block,
+                     const std::string& snapshot_dir) {
     std::unique_ptr<Pack> pack = late_pack(city);
     std::vector<Ant> first(pack->ants.begin(), pack->ants.begin() + kFirstPack);
     int frame = 0;
@@ -128,6 +129,14 @@ void bench_late_game(GLFWwindow* window, Renderer& renderer, CityGrid& city,
                     t[Pack5].vertices_per_frame, ms, t[Pack101].draws_per_frame,
                     t[Pack101].vertices_per_frame, seen.size(), ms / t[Pack5].ms_per_frame,
                     t[City].ms_per_frame, culled, pixels, drawn);
+        if (!snapshot_dir.empty()) {
+            GLint box[4] = {0, 0, 0, 0};
+            glGetIntegerv(GL_VIEWPORT, box);
+            draws[Pack101]();
+            std::string stem = snapshot_dir + "/" + view.name.substr(0, view.name.find(','));
+            for (char& c : stem) c = c == ' ' ? '_' : c;
+            write_ppm(stem + "_101_ants.ppm", box[2], box[3], read_back_frame(box[2], box[3]));
+        }
     }
     std::printf("(%d rounds of %d frames per kind, median round; culled: the 101-ant frame less "
                 "the same frame without the ants out of view; pixels: what a one-pixel scissor "

@@ -1,6 +1,7 @@
 #pragma once
 // The late-game table: the benchmark's views with the full pack of ants at
 // their start cells, against the same views with the first five.
+#include <string>
 #include <vector>
 
 #include "bench/bench_views.h"
@@ -11,6 +12,8 @@ struct CityGrid;
 
 // Times, per view, the frame with 5 and with 101 walking ants (plus the
 // player, the hostage and the grenade) and splits the cost of the large
-// pack into the city, culled calls, pixels and the drawn actors.
+// pack into the city, culled calls, pixels and the drawn actors. With a
+// snapshot folder, each view's 101-ant frame is written there too.
 void bench_late_game(GLFWwindow* window, Renderer& renderer, CityGrid& city,
-                     const std::vector<BenchView>& views, int block);
+                     const std::vector<BenchView>& views, int block,
+                     const std::string& snapshot_dir);

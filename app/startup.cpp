@@ -46,7 +46,7 @@ void set_gl_state() {
     glEnable(GL_CULL_FACE);
 }
 
-// The seventeen meshes in their fixed order; a handle is its position.
+// The meshes in their fixed order; a handle is its position.
 void register_meshes(GameSession& s) {
     s.mesh_handles.clear();
     for (const char* path : kMeshFiles) s.mesh_handles.push_back(s.renderer.add_mesh(path));

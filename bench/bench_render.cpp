@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -137,6 +138,15 @@ int main(int argc, char** argv) {
             late_table = false;
         } else {
             frames = std::max(1, std::atoi(argv[i]));
+        }
+    }
+    if (!snapshot_dir.empty()) {
+        std::error_code failed;
+        std::filesystem::create_directories(snapshot_dir, failed);
+        if (failed) {
+            std::fprintf(stderr, "bench_render: cannot make %s: %s\n", snapshot_dir.c_str(),
+                         failed.message().c_str());
+            return 1;
         }
     }
     GLFWwindow* window = open_window(samples);

@@ -45,7 +45,10 @@ std::vector<uint8_t> read_back_frame(int width, int height) {
 
 void write_ppm(const std::string& path, int width, int height, const std::vector<uint8_t>& pixels) {
     FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return;
+    if (!f) {
+        std::fprintf(stderr, "bench_render: cannot write %s\n", path.c_str());
+        return;
+    }
     std::fprintf(f, "P6\n%d %d\n255\n", width, height);
     for (int y = height - 1; y >= 0; --y) {
         std::fwrite(pixels.data() + size_t(y) * size_t(width) * 3, 1, size_t(width) * 3, f);

@@ -13,6 +13,7 @@
 #include "actors/round_setup.h"
 #include "bench/bench_timing.h"
 #include "render/camera.h"
+#include "render/detail.h"
 #include "render/frustum.h"
 #include "render/mesh_handles.h"
 #include "render/renderer.h"
@@ -65,7 +66,7 @@ std::vector<Ant> ants_in_view(const std::vector<Ant>& ants) {
     return seen;
 }
 
-enum Kind { City, CityNoPixels, Pack5, Pack101, Seen101, Pack101NoPixels, KindCount };
+enum Kind { City, CityNoPixels, Pack5, Pack101, Seen101, Pack101NoPixels, Pack101Full, KindCount };
 
 }  // namespace
 
@@ -99,9 +100,9 @@ void bench_late_game(GLFWwindow* window, Renderer& renderer, CityGrid& city,
 
     std::printf("\nlate game: %zu ants at their start cells against the first %d, walking; "
                 "player (free camera only), hostage, grenade\n", pack->ants.size(), kFirstPack);
-    std::printf("%-26s %9s %6s %8s | %9s %6s %8s %5s | %6s | %8s %8s %8s %8s\n", "view",
-                "5 ants", "calls", "vertices", "101 ants", "calls", "vertices", "seen", "x 5",
-                "city", "culled", "pixels", "drawn");
+    std::printf("%-26s %9s %6s %8s | %9s %6s %8s %5s | %6s | %8s %8s %8s %8s | %9s %8s %6s\n",
+                "view", "5 ants", "calls", "vertices", "101 ants", "calls", "vertices", "seen",
+                "x 5", "city", "culled", "pixels", "drawn", "full", "vertices", "x 5");
     for (const BenchView& view : views) {
         apply_view(view, pack->player);
         std::vector<Ant> seen = ants_in_view(pack->ants);
@@ -112,6 +113,11 @@ void bench_late_game(GLFWwindow* window, Renderer& renderer, CityGrid& city,
         draws[Pack101] = [&] { scene(pack->ants, true); };
         draws[Seen101] = [&] { scene(seen, true); };
         draws[Pack101NoPixels] = [&] { scene(pack->ants, false); };
+        draws[Pack101Full] = [&] {
+            use_far_detail = false;
+            scene(pack->ants, true);
+            use_far_detail = true;
+        };
         std::vector<std::vector<Timing>> timings(KindCount);
         for (int round = 0; round < kRounds; ++round) {
             for (int k = 0; k < KindCount; ++k) timings[k].push_back(time_frames(window, draws[k], block));
@@ -123,12 +129,14 @@ void bench_late_game(GLFWwindow* window, Renderer& renderer, CityGrid& city,
         double pixels = (ms - t[Pack101NoPixels].ms_per_frame) -
                         (t[City].ms_per_frame - t[CityNoPixels].ms_per_frame);
         double drawn = t[Seen101].ms_per_frame - t[City].ms_per_frame - pixels;
+        const Timing& full = t[Pack101Full];
         std::printf("%-26s %6.2f ms %6.1f %8.0f | %6.2f ms %6.1f %8.0f %5zu | %6.2f | %5.2f ms "
-                    "%5.2f ms %5.2f ms %5.2f ms\n",
+                    "%5.2f ms %5.2f ms %5.2f ms | %6.2f ms %8.0f %6.2f\n",
                     view.name.c_str(), t[Pack5].ms_per_frame, t[Pack5].draws_per_frame,
                     t[Pack5].vertices_per_frame, ms, t[Pack101].draws_per_frame,
                     t[Pack101].vertices_per_frame, seen.size(), ms / t[Pack5].ms_per_frame,
-                    t[City].ms_per_frame, culled, pixels, drawn);
+                    t[City].ms_per_frame, culled, pixels, drawn, full.ms_per_frame,
+                    full.vertices_per_frame, full.ms_per_frame / t[Pack5].ms_per_frame);
         if (!snapshot_dir.empty()) {
             GLint box[4] = {0, 0, 0, 0};
             glGetIntegerv(GL_VIEWPORT, box);
@@ -140,6 +148,7 @@ void bench_late_game(GLFWwindow* window, Renderer& renderer, CityGrid& city,
     }
     std::printf("(%d rounds of %d frames per kind, median round; culled: the 101-ant frame less "
                 "the same frame without the ants out of view; pixels: what a one-pixel scissor "
-                "saves beyond the city's share; drawn: the rest of the actors in view)\n",
+                "saves beyond the city's share; drawn: the rest of the actors in view; full: the "
+                "101-ant frame with every ant's full model, no far ones)\n",
                 kRounds, block);
 }

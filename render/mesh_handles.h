@@ -1,6 +1,7 @@
 #pragma once
-// The seventeen models, in the order start-up registers them; a model's
-// position in this list is its mesh handle.
+// The models, in the order start-up registers them; a model's position in
+// this list is its mesh handle. The seventeen the game is made of come
+// first, then the ant's far body and legs (see render/detail.h).
 #include <array>
 #include <cstdint>
 
@@ -17,9 +18,11 @@ enum MeshHandle : int32_t {
     MeshBoyBody = 14,
     MeshLeg1 = 15,
     MeshLeg2 = 16,
+    MeshAntBodyFar = 17,
+    MeshAntLeg1Far = 18,  // far legs 1..6 are handles 18..23
 };
 
-constexpr int kMeshCount = 17;
+constexpr int kMeshCount = 24;
 constexpr int kAntLegs = 6;
 
 constexpr std::array<const char*, kMeshCount> kMeshFiles = {
@@ -28,5 +31,22 @@ constexpr std::array<const char*, kMeshCount> kMeshFiles = {
     "model/Pata5.obj",      "model/Pata6.obj",       "model/Grenade.obj",
     "model/Brazo1.obj",     "model/Brazo2.obj",      "model/Chica.obj",
     "model/Brazo1Chico.obj", "model/Brazo2Chico.obj", "model/Chico.obj",
-    "model/Pierna1.obj",    "model/Pierna2.obj",
+    "model/Pierna1.obj",    "model/Pierna2.obj",     "model/CuerpoLejos.obj",
+    "model/Pata1Lejos.obj", "model/Pata2Lejos.obj",  "model/Pata3Lejos.obj",
+    "model/Pata4Lejos.obj", "model/Pata5Lejos.obj",  "model/Pata6Lejos.obj",
 };
+
+// Each mesh that has a far twin, with it.
+struct FarTwin {
+    int32_t mesh, far;
+};
+
+constexpr std::array<FarTwin, 1 + kAntLegs> kFarTwins = {{
+    {MeshAntBody, MeshAntBodyFar},
+    {MeshAntLeg1, MeshAntLeg1Far},
+    {MeshAntLeg1 + 1, MeshAntLeg1Far + 1},
+    {MeshAntLeg1 + 2, MeshAntLeg1Far + 2},
+    {MeshAntLeg1 + 3, MeshAntLeg1Far + 3},
+    {MeshAntLeg1 + 4, MeshAntLeg1Far + 4},
+    {MeshAntLeg1 + 5, MeshAntLeg1Far + 5},
+}};

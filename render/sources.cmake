@@ -24,6 +24,7 @@ target_sources(swarmfall_core PRIVATE
   render/picture_rect.cpp
   render/frame_picture.cpp)
 target_sources(swarmfall_core PRIVATE
+  render/detail.cpp
   render/draw_list.cpp
   render/frame_view.cpp
   render/street_occlusion.cpp)

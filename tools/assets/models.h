@@ -1,4 +1,4 @@
-// The seventeen meshes of the game. Model space is the actor's cell: origin at
+// The meshes of the game. Model space is the actor's cell: origin at
 // the cell centre, +z up, 2 units per cell, feet at z = -1, front toward -y.
 // The game turns every part of a character about the vertical axis through
 // the origin, so limbs sit to the sides of that axis: one turn swings the
@@ -27,12 +27,18 @@ Mesh make_boy_body();
 Mesh make_girl_arm(int side);
 Mesh make_boy_arm(int side);
 Mesh make_leg(int side);
-Mesh make_ant_body();
+// The ant at a level of detail: 1 is the full model; far away the game
+// draws the same solids with about a third of the segments each (a fifth of
+// the triangles), which look the same a few pixels across.
+constexpr float FullDetail = 1.0f;
+constexpr float FarDetail = 0.35f;
+Mesh make_ant_body(float detail);
 // Legs 1, 3, 5 and 2, 4, 6 swing together: a tripod gait.
-Mesh make_ant_leg(int number);
+Mesh make_ant_leg(int number, float detail);
 Mesh make_grenade();
 
-// All seventeen, in the order the game registers them.
+// All of them, in the order the game registers them: the seventeen the
+// game is made of, then the ant's far body and legs.
 std::vector<ModelFile> make_all_models();
 
 }  // namespace assets

@@ -2,6 +2,7 @@
 #include "tools/assets/models.h"
 
 #include <cmath>
+#include <string>
 
 namespace assets {
 
@@ -23,50 +24,57 @@ const LegPlace AntLegs[6] = {
     {+1, -0.12f, 0.0f},  {+1, 0.02f, 0.34f},  {-1, 0.02f, 0.34f},
 };
 
+// Segments of a solid at a level of detail: the full count scaled, never
+// fewer than a solid can be made of.
+int segments(int full, float detail, int least = 3) {
+  int n = int(std::lround(float(full) * detail));
+  return n < least ? least : n;
+}
+
 }  // namespace
 
-Mesh make_ant_body() {
+Mesh make_ant_body(float detail) {
   Mesh m;
   // Head with red eyes, jaws and feelers.
-  add_ellipsoid(m, {0, -0.62f, AntBodyZ + 0.08f}, {0.19f, 0.17f, 0.16f}, SwatchAntBlack, 16, 10);
-  add_ellipsoid(m, {0.15f, -0.68f, AntBodyZ + 0.13f}, {0.05f, 0.06f, 0.05f}, SwatchAntEye, 8, 6);
-  add_ellipsoid(m, {-0.15f, -0.68f, AntBodyZ + 0.13f}, {0.05f, 0.06f, 0.05f}, SwatchAntEye, 8, 6);
+  add_ellipsoid(m, {0, -0.62f, AntBodyZ + 0.08f}, {0.19f, 0.17f, 0.16f}, SwatchAntBlack, segments(16, detail), segments(10, detail, 2));
+  add_ellipsoid(m, {0.15f, -0.68f, AntBodyZ + 0.13f}, {0.05f, 0.06f, 0.05f}, SwatchAntEye, segments(8, detail), segments(6, detail, 2));
+  add_ellipsoid(m, {-0.15f, -0.68f, AntBodyZ + 0.13f}, {0.05f, 0.06f, 0.05f}, SwatchAntEye, segments(8, detail), segments(6, detail, 2));
   for (int side = -1; side <= 1; side += 2) {
     float s = float(side);
-    add_tube(m, {0.08f * s, -0.74f, AntBodyZ}, {0.1f * s, -0.9f, AntBodyZ - 0.03f}, 0.03f, 0.02f, SwatchAntShine, 6);
+    add_tube(m, {0.08f * s, -0.74f, AntBodyZ}, {0.1f * s, -0.9f, AntBodyZ - 0.03f}, 0.03f, 0.02f, SwatchAntShine, segments(6, detail));
     add_tube(m, {0.1f * s, -0.9f, AntBodyZ - 0.03f}, {0.03f * s, -0.96f, AntBodyZ - 0.04f}, 0.02f, 0.012f,
-             SwatchAntShine, 6);
+             SwatchAntShine, segments(6, detail));
     add_tube(m, {0.07f * s, -0.7f, AntBodyZ + 0.2f}, {0.2f * s, -0.82f, AntBodyZ + 0.45f}, 0.018f, 0.015f,
-             SwatchAntBlack, 6);
+             SwatchAntBlack, segments(6, detail));
     add_tube(m, {0.2f * s, -0.82f, AntBodyZ + 0.45f}, {0.26f * s, -0.97f, AntBodyZ + 0.4f}, 0.015f, 0.01f,
-             SwatchAntBlack, 6);
+             SwatchAntBlack, segments(6, detail));
   }
   // Thorax, waist and a red, banded abdomen.
-  add_ellipsoid(m, {0, -0.2f, AntBodyZ}, {0.13f, 0.24f, 0.12f}, SwatchAntBlack, 14, 10);
-  add_ellipsoid(m, {0, 0.08f, AntBodyZ + 0.01f}, {0.07f, 0.07f, 0.08f}, SwatchAntShine, 10, 8);
-  add_ellipsoid(m, {0, 0.5f, AntBodyZ + 0.08f}, {0.28f, 0.38f, 0.26f}, SwatchAntRed, 18, 12);
+  add_ellipsoid(m, {0, -0.2f, AntBodyZ}, {0.13f, 0.24f, 0.12f}, SwatchAntBlack, segments(14, detail), segments(10, detail, 2));
+  add_ellipsoid(m, {0, 0.08f, AntBodyZ + 0.01f}, {0.07f, 0.07f, 0.08f}, SwatchAntShine, segments(10, detail), segments(8, detail, 2));
+  add_ellipsoid(m, {0, 0.5f, AntBodyZ + 0.08f}, {0.28f, 0.38f, 0.26f}, SwatchAntRed, segments(18, detail), segments(12, detail, 2));
   for (int band = 0; band < 2; ++band) {
     float y = 0.5f + 0.12f * band;
     float r = 0.28f * std::sqrt(1.0f - std::pow((y - 0.5f) / 0.38f, 2.0f)) + 0.01f;
     size_t first = m.corners.size();
-    add_tube(m, {0, y, AntBodyZ + 0.08f}, {0, y + 0.05f, AntBodyZ + 0.08f}, r, r * 0.97f, SwatchAntBlack, 18);
+    add_tube(m, {0, y, AntBodyZ + 0.08f}, {0, y + 0.05f, AntBodyZ + 0.08f}, r, r * 0.97f, SwatchAntBlack, segments(18, detail));
     scale_part(m, first, {0, 0, AntBodyZ + 0.08f}, {1.0f, 1.0f, 0.26f / 0.28f});
   }
-  add_ellipsoid(m, {0, 0.86f, AntBodyZ + 0.06f}, {0.1f, 0.06f, 0.09f}, SwatchAntBlack, 10, 8);
+  add_ellipsoid(m, {0, 0.86f, AntBodyZ + 0.06f}, {0.1f, 0.06f, 0.09f}, SwatchAntBlack, segments(10, detail), segments(8, detail, 2));
   return m;
 }
 
-Mesh make_ant_leg(int number) {
+Mesh make_ant_leg(int number, float detail) {
   const LegPlace& p = AntLegs[(number - 1) % 6];
   float s = float(p.side);
   Vec3 root{0.1f * s, p.root_y, AntBodyZ - 0.02f};
   Vec3 knee{0.5f * s, p.root_y + p.reach_y * 0.5f, AntBodyZ + 0.22f};
   Vec3 foot{0.78f * s, p.root_y + p.reach_y, FeetZ + 0.02f};
   Mesh m;
-  add_tube(m, root, knee, 0.04f, 0.032f, SwatchAntBlack, 8);
-  add_ellipsoid(m, knee, {0.04f, 0.04f, 0.04f}, SwatchAntShine, 8, 6);
-  add_tube(m, knee, foot, 0.032f, 0.018f, SwatchAntBlack, 8);
-  add_ellipsoid(m, foot, {0.025f, 0.025f, 0.02f}, SwatchAntShine, 6, 4);
+  add_tube(m, root, knee, 0.04f, 0.032f, SwatchAntBlack, segments(8, detail));
+  add_ellipsoid(m, knee, {0.04f, 0.04f, 0.04f}, SwatchAntShine, segments(8, detail), segments(6, detail, 2));
+  add_tube(m, knee, foot, 0.032f, 0.018f, SwatchAntBlack, segments(8, detail));
+  add_ellipsoid(m, foot, {0.025f, 0.025f, 0.02f}, SwatchAntShine, segments(6, detail), segments(4, detail, 2));
   return m;
 }
 
@@ -97,9 +105,10 @@ Mesh make_grenade() {
 std::vector<ModelFile> make_all_models() {
   std::vector<ModelFile> all;
   all.push_back({"model/Cube.obj", "city cube, edge 2", make_cube()});
-  all.push_back({"model/Cuerpo.obj", "ant body", make_ant_body()});
+  all.push_back({"model/Cuerpo.obj", "ant body", make_ant_body(FullDetail)});
   for (int leg = 1; leg <= 6; ++leg)
-    all.push_back({"model/Pata" + std::to_string(leg) + ".obj", "ant leg " + std::to_string(leg), make_ant_leg(leg)});
+    all.push_back({"model/Pata" + std::to_string(leg) + ".obj", "ant leg " + std::to_string(leg),
+                   make_ant_leg(leg, FullDetail)});
   all.push_back({"model/Grenade.obj", "grenade", make_grenade()});
   all.push_back({"model/Brazo1.obj", "girl, arm 1", make_girl_arm(+1)});
   all.push_back({"model/Brazo2.obj", "girl, arm 2", make_girl_arm(-1)});
@@ -109,6 +118,10 @@ std::vector<ModelFile> make_all_models() {
   all.push_back({"model/Chico.obj", "boy, body", make_boy_body()});
   all.push_back({"model/Pierna1.obj", "leg 1 of girl and boy", make_leg(+1)});
   all.push_back({"model/Pierna2.obj", "leg 2 of girl and boy", make_leg(-1)});
+  all.push_back({"model/CuerpoLejos.obj", "ant body, far", make_ant_body(FarDetail)});
+  for (int leg = 1; leg <= 6; ++leg)
+    all.push_back({"model/Pata" + std::to_string(leg) + "Lejos.obj", "ant leg " + std::to_string(leg) + ", far",
+                   make_ant_leg(leg, FarDetail)});
   return all;
 }
 

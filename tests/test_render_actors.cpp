@@ -5,10 +5,13 @@
 
 #include <glm/gtc/matrix_transform.hpp>
 
+#include <algorithm>
+
 #include "actors/ant.h"
 #include "actors/grenade.h"
 #include "actors/hostage.h"
 #include "actors/player.h"
+#include "render/detail.h"
 #include "render/render_stats.h"
 #include "render/scene.h"
 #include "render/street_occlusion.h"
@@ -216,15 +219,24 @@ TEST(ActorPicture, InstancedDrawsMatchOneDrawPerMeshWithManyAnts) {
     free_camera = true;
     struct Eye {
         glm::vec3 at, direction;
+        int ant_pixels;  // at least, beyond the city's
+        bool far;        // the ants drawn with their far models
     };
-    for (const Eye& e : {Eye{{44, 44, 5}, {-0.1f, -1, -0.15f}}, Eye{{44, 34, 30}, {0, -0.5f, -1}}}) {
+    // Near, from above, and far enough for the far models.
+    for (const Eye& e : {Eye{{44, 44, 5}, {-0.1f, -1, -0.15f}, 15000, false},
+                         Eye{{44, 34, 30}, {0, -0.5f, -1}, 15000, false},
+                         Eye{{44, 120, 40}, {-0.1f, -1, -0.45f}, 1500, true}}) {
         render_test::look(camera_projection(false), e.at, glm::normalize(e.direction));
         FrameView view = camera_frame_view();
         target.begin();
         r.draw_city(city, MeshCube, view);
         std::vector<unsigned char> city_only = target.read();
         for (int frame : {1, 3, 6}) {
-            std::vector<MeshDraw> list = actor_draws(player, hostage, grenade, ants, true, true, frame);
+            std::vector<MeshDraw> list =
+                draws_at_detail(actor_draws(player, hostage, grenade, ants, true, true, frame),
+                                view, float(gl_test::kHeight), loaded_far_twins(r.vertex_counts));
+            std::vector<int32_t> meshes = meshes_of(list);
+            EXPECT_EQ(std::count(meshes.begin(), meshes.end(), MeshAntBodyFar) > 0, e.far);
             target.begin();
             r.draw_city(city, MeshCube, view);
             render_stats = RenderStats{};
@@ -235,7 +247,7 @@ TEST(ActorPicture, InstancedDrawsMatchOneDrawPerMeshWithManyAnts) {
             r.draw_city(city, MeshCube, view);
             r.draw_meshes_one_by_one(view, list);
             std::vector<unsigned char> one_by_one = target.read();
-            EXPECT_GT(render_test::differing_beyond_edges(one_by_one, city_only), 15000);
+            EXPECT_GT(render_test::differing_beyond_edges(one_by_one, city_only), e.ant_pixels);
             // Matrices multiplied in another order round differently: a
             // handful of pixels where a leg meets the body at nearly equal
             // depth may go the other way; a wrong turn or place moves

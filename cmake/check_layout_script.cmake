@@ -25,32 +25,31 @@ foreach(folder ${folders})
   endforeach()
 endforeach()
 
-# The rules folders include nothing of the window, OpenGL or audio libraries,
-# nor anything of the folders built on top of them.
-set(forbidden "#[ \t]*include[ \t]*(<(GL|GLFW|SFML|AL)/|\"(app|render|ui)/)")
-foreach(folder ${RULES_FOLDERS})
+# Every include line matching `pattern` in the sources of `folder` is a
+# fault, explained by `why`.
+function(forbid_includes folder pattern why)
   file(GLOB files ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
   foreach(path ${files})
-    file(STRINGS ${path} includes REGEX "${forbidden}")
+    file(STRINGS ${path} includes REGEX "${pattern}")
     foreach(line ${includes})
       file(RELATIVE_PATH name ${SOURCE_DIR} ${path})
       string(STRIP "${line}" line)
-      list(APPEND faults "${name}: ${line}: the game rules may not include this")
+      list(APPEND faults "${name}: ${line}: ${why}")
     endforeach()
   endforeach()
+  set(faults "${faults}" PARENT_SCOPE)
+endfunction()
+
+# The rules folders include nothing of the window, OpenGL or audio libraries,
+# nor anything of the folders built on top of them.
+foreach(folder ${RULES_FOLDERS})
+  forbid_includes(${folder} "#[ \t]*include[ \t]*(<(GL|GLFW|SFML|AL)/|\"(app|render|ui)/)"
+                  "the game rules may not include this")
 endforeach()
 
 # world/ sits under actors/: the rules that name actors live there, so the
 # two folders never depend on each other both ways.
-file(GLOB files ${SOURCE_DIR}/world/*.h ${SOURCE_DIR}/world/*.cpp)
-foreach(path ${files})
-  file(STRINGS ${path} includes REGEX "#[ \t]*include[ \t]*\"actors/")
-  foreach(line ${includes})
-    file(RELATIVE_PATH name ${SOURCE_DIR} ${path})
-    string(STRIP "${line}" line)
-    list(APPEND faults "${name}: ${line}: world/ may not include actors/")
-  endforeach()
-endforeach()
+forbid_includes(world "#[ \t]*include[ \t]*\"actors/" "world/ may not include actors/")
 
 if(faults)
   string(REPLACE ";" "\n  " text "${faults}")

@@ -27,18 +27,15 @@ std::vector<int32_t> loaded_far_twins(const std::vector<int32_t>& vertex_counts)
 
 std::vector<MeshDraw> draws_at_detail(const std::vector<MeshDraw>& draws, const FrameView& view,
                                       float picture_height, const std::vector<int32_t>& far_twin) {
+    std::vector<bool> far = answer_per_actor(draws, [&](const glm::vec3& position) {
+        return cell_span_pixels(view, picture_height, position) < kFarDetailPixels;
+    });
     std::vector<MeshDraw> out = draws;
-    // The parts of one actor share its position: one measure per actor.
-    bool measured = false, far = false;
-    glm::vec3 last(0.0f);
-    for (MeshDraw& d : out) {
-        if (d.mesh < 0 || size_t(d.mesh) >= far_twin.size() || far_twin[size_t(d.mesh)] < 0) continue;
-        if (!measured || d.position != last) {
-            far = cell_span_pixels(view, picture_height, d.position) < kFarDetailPixels;
-            last = d.position;
-            measured = true;
+    for (size_t i = 0; i < out.size(); ++i) {
+        int32_t mesh = out[i].mesh;
+        if (far[i] && mesh >= 0 && size_t(mesh) < far_twin.size() && far_twin[size_t(mesh)] >= 0) {
+            out[i].mesh = far_twin[size_t(mesh)];
         }
-        if (far) d.mesh = far_twin[size_t(d.mesh)];
     }
     return out;
 }

@@ -12,18 +12,9 @@ glm::mat4 model_matrix(const MeshDraw& draw) {
 }
 
 std::vector<MeshDraw> draws_in_view(const std::vector<MeshDraw>& draws, const FrustumPlanes& planes) {
-    std::vector<MeshDraw> seen;
-    bool tested = false, inside = false;
-    glm::vec3 last(0.0f);
-    for (const MeshDraw& d : draws) {
-        if (!tested || d.position != last) {
-            inside = cube_in_frustum(planes, 2.0f * d.position, kCellHalfSize);
-            last = d.position;
-            tested = true;
-        }
-        if (inside) seen.push_back(d);
-    }
-    return seen;
+    return draws_of_actors_where(draws, [&](const glm::vec3& position) {
+        return cube_in_frustum(planes, 2.0f * position, kCellHalfSize);
+    });
 }
 
 std::vector<MeshBatch> batch_by_mesh(const std::vector<MeshDraw>& draws) {

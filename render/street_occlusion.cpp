@@ -125,16 +125,7 @@ bool hidden_behind_street_blocks(const CityGrid& city, const glm::vec3& eye,
 
 std::vector<MeshDraw> draws_not_hidden(const std::vector<MeshDraw>& draws, const CityGrid& city,
                                        const glm::vec3& eye) {
-    std::vector<MeshDraw> kept;
-    bool tested = false, hidden = false;
-    glm::vec3 last(0.0f);
-    for (const MeshDraw& d : draws) {
-        if (!tested || d.position != last) {
-            hidden = hidden_behind_street_blocks(city, eye, 2.0f * d.position);
-            last = d.position;
-            tested = true;
-        }
-        if (!hidden) kept.push_back(d);
-    }
-    return kept;
+    return draws_of_actors_where(draws, [&](const glm::vec3& position) {
+        return !hidden_behind_street_blocks(city, eye, 2.0f * position);
+    });
 }

@@ -3,22 +3,13 @@
 #include <algorithm>
 #include <iostream>
 
+#include "app/platform.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 // Sounds are left out: without them the game runs, silent.
 constexpr const char* kNeededFolders[] = {"shaders", "model", "texture"};
-
-// /proc gives the real path with every link resolved; argv[0] is the
-// fallback where there is no /proc.
-fs::path executable_path(const char* argv0) {
-    std::error_code error;
-    fs::path exe = fs::read_symlink("/proc/self/exe", error);
-    if (!error) return exe;
-    if (!argv0 || !*argv0) return {};
-    exe = fs::weakly_canonical(fs::absolute(argv0, error), error);
-    return error ? fs::path{} : exe;
-}
 }  // namespace
 
 std::vector<fs::path> asset_places(const fs::path& working_dir, const fs::path& exe) {
@@ -52,7 +43,7 @@ std::string missing_assets_line(const std::vector<fs::path>& places) {
 bool enter_asset_directory(const char* argv0) {
     std::error_code error;
     const fs::path working_dir = fs::current_path(error);
-    const std::vector<fs::path> places = asset_places(working_dir, executable_path(argv0));
+    const std::vector<fs::path> places = asset_places(working_dir, fs::path(executable_path(argv0)));
     const std::optional<fs::path> found = find_assets(places);
     if (!found) {
         std::cerr << missing_assets_line(places);

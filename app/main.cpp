@@ -1,4 +1,5 @@
 #include "app/asset_lookup.h"
+#include "app/platform_glfw.h"
 #include "app/startup.h"
 
 #ifdef _WIN32
@@ -10,6 +11,7 @@ __declspec(dllexport) int AmdPowerXpressRequestHighPerformance = 1;
 #endif
 
 int main(int argc, char** argv) {
+    use_platform(glfw_platform());
     // Without its data the game cannot start: one line, no wait for a key.
     if (!enter_asset_directory(argc > 0 ? argv[0] : nullptr)) return -1;
     return run_game();

@@ -1,55 +1,93 @@
 #pragma once
-// The one door to the window system for time, keys, cursor, window size and
-// window close.
-// The game reads GLFW through it; tests install a ScriptedPlatform and drive
-// the loop, the menus and the simulation with a scripted clock and keyboard.
-#include <array>
-#include <functional>
+// The one door to the window system and the machine: time, keys, cursor,
+// the window and its mode, the local date, the user folders and the
+// executable's path.
+// The doors are a table of plain functions chosen once at start-up: the game
+// installs the GLFW table (app/platform_glfw.h), tests a scripted one. The
+// rest of the game calls the free functions below and never learns which
+// table answers. A door left at its default answers as a machine with no
+// window would; a new door is one field with such a default.
+#include <string>
 
 #include "render/picture_rect.h"
-
-struct GLFWwindow;
 
 constexpr int kKeyScanFirst = -1;   // the key scans start below GLFW's first key
 constexpr int kKeyScanLast = 348;   // GLFW_KEY_LAST
 constexpr int kFirstRealKey = 32;   // codes below are rejected by GLFW and read released
 
-// A keyboard with GLFW's sticky-key behaviour and a hand-set clock.
-struct ScriptedPlatform {
-    double now = 0.0;
-    std::array<bool, kKeyScanLast + 1> held{};
-    std::array<bool, kKeyScanLast + 1> latched{};
-    double cursor_x = kPictureWidth / 2.0;  // the centre of the base window
-    double cursor_y = kPictureHeight / 2.0;
-    bool close_requested = false;
-    // The window in screen coordinates (where the cursor lives) and its
-    // framebuffer in pixels; they differ on high-density displays.
-    int window_width = kPictureWidth, window_height = kPictureHeight;
-    int framebuffer_width = kPictureWidth, framebuffer_height = kPictureHeight;
-    // Full screen: the screen it fills, whether the platform refuses it,
-    // and how many times the window mode has changed.
-    bool fullscreen = false;
-    bool refuse_fullscreen = false;
-    int screen_width = 1280, screen_height = 1024;
-    int window_mode_changes = 0;
-    // When set, window size and mode calls reach this real window while
-    // time, keys and cursor stay scripted.
-    GLFWwindow* window = nullptr;
-    // Runs at the end of every loop pass, after the frame was shown: a
-    // script moves the clock and the keys on from here.
-    std::function<void()> after_frame;
+// True for the codes a keyboard can hold down (32 to 348).
+inline bool valid_key(int key) { return key >= kFirstRealKey && key <= kKeyScanLast; }
 
-    void press(int key);    // goes down and stays down
-    void release(int key);  // goes up; an unread press stays latched
-    void tap(int key);      // down and up again before anyone looks
-    void advance(double seconds) { now += seconds; }
+// The window the game asks for.
+struct WindowRequest {
+    int width = kPictureWidth, height = kPictureHeight;
+    const char* title = "";
+    int samples = 0;  // multisampling of the default framebuffer
 };
 
-// The window the game opened; null in tests.
-extern GLFWwindow* game_window;
+// Where the player's files live; an empty folder means none is known.
+struct UserFolders {
+    std::string config;  // $XDG_CONFIG_HOME/swarmfall, else ~/.config/swarmfall
+    std::string data;    // $XDG_DATA_HOME/swarmfall, else ~/.local/share/swarmfall
+};
 
-// Routes every platform call to `scripted` (or back to GLFW with null).
-void use_scripted_platform(ScriptedPlatform* scripted);
+// A machine without a window: no keys, the cursor at the base window's
+// centre, the base window's size, no full screen, the clock at zero; the
+// date, the user folders and the executable's path are the machine's own.
+namespace windowless {
+bool start_window_system();
+bool open_window(const WindowRequest& request);
+void nothing();
+void set_swap_interval(int interval);
+double time();
+bool key_pressed(int key);
+void get_cursor_pos(double& x, double& y);
+void set_cursor_pos(double x, double y);
+bool no();
+void get_window_size(int& width, int& height);
+std::string today();
+UserFolders user_folders();
+std::string executable_path(const char* argv0);
+}  // namespace windowless
+
+struct PlatformDoors {
+    bool (*start_window_system)() = windowless::start_window_system;
+    bool (*open_window)(const WindowRequest&) = windowless::open_window;
+    void (*prepare_input)() = windowless::nothing;
+    void (*set_swap_interval)(int) = windowless::set_swap_interval;
+    void (*end_window_system)() = windowless::nothing;
+    double (*time)() = windowless::time;
+    bool (*key_pressed)(int) = windowless::key_pressed;
+    void (*get_cursor_pos)(double&, double&) = windowless::get_cursor_pos;
+    void (*set_cursor_pos)(double, double) = windowless::set_cursor_pos;
+    bool (*window_should_close)() = windowless::no;
+    void (*request_window_close)() = windowless::nothing;
+    void (*show_frame)() = windowless::nothing;
+    void (*take_events)() = windowless::nothing;
+    void (*get_window_size)(int&, int&) = windowless::get_window_size;
+    void (*get_framebuffer_size)(int&, int&) = windowless::get_window_size;
+    bool (*window_is_fullscreen)() = windowless::no;
+    bool (*enter_fullscreen)() = windowless::no;
+    void (*leave_fullscreen)() = windowless::nothing;
+    std::string (*today)() = windowless::today;
+    UserFolders (*user_folders)() = windowless::user_folders;
+    std::string (*executable_path)(const char*) = windowless::executable_path;
+};
+
+// Every door below goes through this table from now on.
+void use_platform(const PlatformDoors& doors);
+// The table in use.
+const PlatformDoors& platform();
+
+// The window system: started once, a window opened with an OpenGL 3.3 core
+// context made current, ended at shutdown (which closes the window).
+bool start_window_system();
+bool open_window(const WindowRequest& request);
+// Sticky keys and a hidden cursor, then the window's first events taken.
+void prepare_input();
+// Frames shown per screen refresh: 1 waits for each refresh, 0 never waits.
+void set_swap_interval(int interval);
+void end_window_system();
 
 double platform_time();
 // Sticky read: true when the key is down or went down since the last read;
@@ -59,7 +97,7 @@ void get_cursor_pos(double& x, double& y);
 void set_cursor_pos(double x, double y);
 bool window_should_close();
 // The end of a loop pass, in two steps: show the frame, then take in the
-// window system's events and run a scripted platform's after_frame.
+// window system's events.
 void show_frame();
 void take_events();
 
@@ -82,3 +120,10 @@ bool enter_fullscreen();
 // Back to a window of the base size where the window was before.
 void leave_fullscreen();
 void request_window_close();
+
+// Today's local date as YYYY-MM-DD.
+std::string today();
+UserFolders user_folders();
+// The executable's real path with every link resolved; `argv0` stands in
+// where the system cannot say. Empty when neither knows.
+std::string executable_path(const char* argv0);

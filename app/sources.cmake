@@ -1,6 +1,9 @@
 # Sources of the application library in app/.
+# The platform door, the machine's own answers, and the door on GLFW.
 target_sources(swarmfall_core PRIVATE
-  app/platform.cpp)
+  app/platform.cpp
+  app/platform_system.cpp
+  app/platform_glfw.cpp)
 # Key bindings and keyboard sampling.
 target_sources(swarmfall_core PRIVATE
   app/key_bindings.cpp)

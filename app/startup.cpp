@@ -1,7 +1,6 @@
 #include "app/startup.h"
 
 #include <GL/glew.h>
-#include <GLFW/glfw3.h>
 
 #include <cstdio>
 #include <iostream>
@@ -31,14 +30,6 @@ constexpr const char* kFontPath = "texture/Holstein.DDS";
 // console window stays open long enough to be read.
 void wait_for_key() { std::getchar(); }
 
-void set_window_hints() {
-    glfwWindowHint(GLFW_SAMPLES, kSamples);
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
-    glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, 1);
-    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
-}
-
 void set_gl_state() {
     glClearColor(kClearRed, kClearGreen, kClearBlue, kClearAlpha);
     glEnable(GL_DEPTH_TEST);
@@ -53,11 +44,10 @@ void register_meshes(GameSession& s) {
 }
 
 // A window or GLEW failure: report, wait, and undo what was built.
-bool fail_after_glfw(const char* message, std::unique_ptr<GameSession>& s) {
+bool fail_after_window_system(const char* message, std::unique_ptr<GameSession>& s) {
     std::cerr << message;
     wait_for_key();
-    glfwTerminate();
-    game_window = nullptr;
+    end_window_system();
     s.reset();
     set_wall_clock(nullptr);
     return false;
@@ -65,7 +55,7 @@ bool fail_after_glfw(const char* message, std::unique_ptr<GameSession>& s) {
 }  // namespace
 
 bool start_up(std::unique_ptr<GameSession>& session) {
-    if (!glfwInit()) {
+    if (!start_window_system()) {
         std::cerr << "Failed to initialize GLFW\n";
         wait_for_key();
         return false;
@@ -78,23 +68,18 @@ bool start_up(std::unique_ptr<GameSession>& session) {
     s.settings_path = settings_file_path();
     s.screens.settings = load_settings(s.settings_path, std::cout);
 
-    set_window_hints();
-    game_window = glfwCreateWindow(kPictureWidth, kPictureHeight, kWindowTitle, nullptr, nullptr);
-    if (!game_window) {
-        return fail_after_glfw(
+    if (!open_window(WindowRequest{kPictureWidth, kPictureHeight, kWindowTitle, kSamples})) {
+        return fail_after_window_system(
             "Failed to open GLFW window. If you have an Intel GPU, they are not 3.3 compatible. "
             "Try the 2.1 version of the tutorials.\n",
             session);
     }
-    glfwMakeContextCurrent(game_window);
     glewExperimental = GL_TRUE;
-    if (glewInit() != GLEW_OK) return fail_after_glfw("Failed to initialize GLEW\n", session);
+    if (glewInit() != GLEW_OK) return fail_after_window_system("Failed to initialize GLEW\n", session);
 
-    glfwSetInputMode(game_window, GLFW_STICKY_KEYS, 1);
-    glfwSetInputMode(game_window, GLFW_CURSOR, GLFW_CURSOR_HIDDEN);
-    glfwPollEvents();
+    prepare_input();
     const WindowPoint centre = cursor_centre();
-    glfwSetCursorPos(game_window, centre.x, centre.y);
+    set_cursor_pos(centre.x, centre.y);
     set_gl_state();
     glGenVertexArrays(1, &s.vertex_array);
     glBindVertexArray(s.vertex_array);
@@ -143,8 +128,7 @@ void shut_down(std::unique_ptr<GameSession>& s) {
     glDeleteVertexArrays(1, &s->vertex_array);
     release_screen_graphics(s->screens);
     release_text_overlay();
-    glfwTerminate();
-    game_window = nullptr;
+    end_window_system();
     s.reset();
     set_wall_clock(nullptr);
 }

@@ -9,7 +9,7 @@
 #include "app/game_loop.h"
 #include "app/game_session.h"
 #include "app/game_state.h"
-#include "app/platform.h"
+#include "scripted_platform.h"
 
 struct LoopFixture : ::testing::Test {
     ScriptedPlatform input;

@@ -20,10 +20,11 @@
 #include "app/asset_lookup.h"
 #include "app/game_session.h"
 #include "app/game_state.h"
-#include "app/platform.h"
+#include "app/platform_glfw.h"
 #include "app/startup.h"
-#include "soak_player.h"
 #include "world/city_grid.h"
+#include "scripted_platform.h"
+#include "soak_player.h"
 
 namespace {
 
@@ -168,7 +169,8 @@ int main(int argc, char** argv) {
         watch_frame(watch, *session);
         player.after_frame(*session, input);
     };
-    use_scripted_platform(&input);
+    // The real window to draw in; time, keys, cursor and window size scripted.
+    use_scripted_platform(&input, glfw_platform());
     const auto started = std::chrono::steady_clock::now();
     if (!start_up(session)) {
         std::fprintf(stderr, "soak: the game did not start (no display?)\n");

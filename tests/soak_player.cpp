@@ -7,8 +7,8 @@
 #include "app/game_state.h"
 #include "app/key_bindings.h"
 #include "app/key_codes.h"
-#include "app/platform.h"
 #include "world/city_grid.h"
+#include "scripted_platform.h"
 
 namespace {
 

@@ -2,9 +2,11 @@
 
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 
 #include "app/asset_lookup.h"
+#include "app/platform.h"
 
 namespace fs = std::filesystem;
 
@@ -39,6 +41,26 @@ TEST(AssetLookup, WorkingDirectoryThenBesideTheExecutableThenTheSharedFolder) {
     EXPECT_EQ(tree.found(), tree.bin);
     LookupTree::fill(tree.work);
     EXPECT_EQ(tree.found(), tree.work);
+}
+
+// The machine's own answers, with no window: the executable that runs is
+// this test, and the local date is the one `date` gives (read on both sides
+// of ours, in case midnight passes between).
+TEST(MachineFacts, ExecutablePathAndTodaysLocalDate) {
+    EXPECT_EQ(fs::path(executable_path(nullptr)), fs::canonical("/proc/self/exe"));
+    EXPECT_EQ(executable_path(nullptr), executable_path("ignored/while/proc/answers"));
+    auto system_date = [] {
+        char line[32] = "";
+        FILE* pipe = popen("date +%Y-%m-%d", "r");
+        if (pipe && !std::fgets(line, sizeof line, pipe)) line[0] = '\0';
+        if (pipe) pclose(pipe);
+        return std::string(line).substr(0, 10);
+    };
+    const std::string before = system_date();
+    const std::string ours = today();
+    const std::string after = system_date();
+    ASSERT_EQ(ours.size(), 10u) << ours;
+    EXPECT_TRUE(ours == before || ours == after) << ours << " against " << before;
 }
 
 }  // namespace

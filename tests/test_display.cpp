@@ -7,7 +7,7 @@
 #include "actors/hostage.h"
 #include "actors/player.h"
 #include "app/key_codes.h"
-#include "app/platform.h"
+#include "app/platform_glfw.h"
 #include "render/frame_picture.h"
 #include "render/hud.h"
 #include "render/text_overlay.h"
@@ -91,6 +91,7 @@ TEST(PictureGl, ResizedWindowShowsTheSceneAndHudInTheCentredRectangleWithBlackBa
     REQUIRE_GL();
     GLFWwindow* window = gl_test::context();
     game_window = window;
+    use_platform(glfw_platform());
     Renderer r;
     render_test::set_up(r, render_test::flat_texture());
     CityGrid city;
@@ -140,6 +141,7 @@ TEST(PictureGl, ResizedWindowShowsTheSceneAndHudInTheCentredRectangleWithBlackBa
     EXPECT_TRUE(resize_window(window, 1024, 768));
     begin_frame_picture(1024, 768);
     game_window = nullptr;
+    use_platform(PlatformDoors{});
 }
 
 namespace {
@@ -151,7 +153,9 @@ struct FullscreenMenu : LoopFixture {
     void SetUp() override {
         LoopFixture::SetUp();
         window = gl_test::context();
-        input.window = window;
+        game_window = window;
+        input.real_window = true;
+        use_scripted_platform(&input, glfw_platform());
         start_round(*session);
         session->clock.tick_base = input.now;
     }
@@ -162,6 +166,10 @@ struct FullscreenMenu : LoopFixture {
             frames(50, 1.0 / 60.0);
         }
         for (int i = 0; i < 20; ++i) glfwWaitEventsTimeout(0.01);
+    }
+    void TearDown() override {
+        game_window = nullptr;
+        LoopFixture::TearDown();
     }
     void window_size(int& width, int& height) const { glfwGetWindowSize(window, &width, &height); }
 };

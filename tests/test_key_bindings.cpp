@@ -4,7 +4,7 @@
 
 #include "app/key_bindings.h"
 #include "app/key_codes.h"
-#include "app/platform.h"
+#include "scripted_platform.h"
 #include "scene_builder.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "actors/player.h"
 #include "app/game_loop.h"
 #include "app/key_codes.h"
-#include "app/platform.h"
+#include "scripted_platform.h"
 #include "render/camera.h"
 
 namespace {

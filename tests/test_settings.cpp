@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/platform.h"
 #include "app/settings_file.h"
 
 namespace fs = std::filesystem;
@@ -107,6 +108,26 @@ TEST_F(SettingsFile, LivesUnderXdgConfigHomeElseUnderHome) {
     EXPECT_EQ(load_settings("", out), Settings{});
     EXPECT_EQ(lines(), 1);
     if (!home.empty()) setenv("HOME", home.c_str(), 1);
+}
+
+// The data folder (best scores) follows the same rule as the config folder
+// with its own variable and its own place under HOME.
+TEST_F(SettingsFile, DataFolderUnderXdgDataHomeElseUnderHome) {
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    const std::string data_home = std::getenv("XDG_DATA_HOME") ? std::getenv("XDG_DATA_HOME") : "";
+    setenv("HOME", "/home/player", 1);
+    setenv("XDG_DATA_HOME", "/data", 1);
+    EXPECT_EQ(user_folders().data, "/data/swarmfall");
+    EXPECT_EQ(user_folders().config, (folder / "swarmfall").string());
+    setenv("XDG_DATA_HOME", "relative/ignored", 1);
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(user_folders().data, "/home/player/.local/share/swarmfall");
+    EXPECT_EQ(user_folders().config, "/home/player/.config/swarmfall");
+    unsetenv("HOME");
+    EXPECT_EQ(user_folders().data, "");
+    unsetenv("XDG_DATA_HOME");
+    if (!home.empty()) setenv("HOME", home.c_str(), 1);
+    if (!data_home.empty()) setenv("XDG_DATA_HOME", data_home.c_str(), 1);
 }
 
 TEST_F(SettingsFile, SavedSettingsComeBackAndAMissingFileGivesTheDefaultsSilently) {

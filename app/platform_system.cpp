@@ -1,0 +1,58 @@
+// The machine's own answers, the same with or without a window: the local
+// date, the user folders from the environment, the executable's path.
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+
+#include "app/platform.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+constexpr const char* kFolder = "swarmfall";
+
+std::string environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// $<variable>/swarmfall, else $HOME/<below_home>/swarmfall; a relative
+// value is to be ignored, as if it were not set. Empty without HOME.
+std::string user_folder(const char* variable, const char* below_home) {
+    fs::path base = environment(variable);
+    if (!base.is_absolute()) {
+        const std::string home = environment("HOME");
+        if (home.empty()) return "";
+        base = fs::path(home) / below_home;
+    }
+    return (base / kFolder).string();
+}
+}  // namespace
+
+namespace windowless {
+
+std::string today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    char text[16] = "";
+    if (!localtime_r(&now, &local) || !std::strftime(text, sizeof text, "%Y-%m-%d", &local)) return "";
+    return text;
+}
+
+UserFolders user_folders() {
+    return UserFolders{user_folder("XDG_CONFIG_HOME", ".config"),
+                       user_folder("XDG_DATA_HOME", ".local/share")};
+}
+
+// /proc gives the real path with every link resolved; argv[0] is the
+// fallback where there is no /proc.
+std::string executable_path(const char* argv0) {
+    std::error_code error;
+    fs::path exe = fs::read_symlink("/proc/self/exe", error);
+    if (!error) return exe.string();
+    if (!argv0 || !*argv0) return "";
+    exe = fs::weakly_canonical(fs::absolute(argv0, error), error);
+    return error ? "" : exe.string();
+}
+
+}  // namespace windowless

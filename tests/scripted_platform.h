@@ -1,0 +1,151 @@
+#pragma once
+// The platform as tests script it: a keyboard with GLFW's sticky-key
+// behaviour, a hand-set clock, cursor, date, and a window whose size and
+// mode are plain fields. Installed over a base table: with no window, or
+// over the GLFW doors when a test needs a real window to draw in.
+#include <array>
+#include <functional>
+#include <string>
+
+#include "app/platform.h"
+
+struct ScriptedPlatform {
+    double now = 0.0;
+    std::array<bool, kKeyScanLast + 1> held{};
+    std::array<bool, kKeyScanLast + 1> latched{};
+    double cursor_x = kPictureWidth / 2.0;  // the centre of the base window
+    double cursor_y = kPictureHeight / 2.0;
+    bool close_requested = false;
+    std::string date = "2024-06-01";
+    int swap_interval = -1;  // the last one asked for; -1: never asked
+    // The window in screen coordinates (where the cursor lives) and its
+    // framebuffer in pixels; they differ on high-density displays.
+    int window_width = kPictureWidth, window_height = kPictureHeight;
+    int framebuffer_width = kPictureWidth, framebuffer_height = kPictureHeight;
+    // Full screen: the screen it fills, whether the platform refuses it,
+    // and how many times the window mode has changed.
+    bool fullscreen = false;
+    bool refuse_fullscreen = false;
+    int screen_width = 1280, screen_height = 1024;
+    int window_mode_changes = 0;
+    // When set, window size and mode calls reach the base table (a real
+    // window) while time, keys and cursor stay scripted.
+    bool real_window = false;
+    // Runs at the end of every loop pass, after the frame was shown: a
+    // script moves the clock and the keys on from here.
+    std::function<void()> after_frame;
+
+    // Goes down and stays down.
+    void press(int key) {
+        if (!valid_key(key)) return;
+        held[key] = true;
+        latched[key] = true;
+    }
+    // Goes up; an unread press stays latched.
+    void release(int key) {
+        if (valid_key(key)) held[key] = false;
+    }
+    // Down and up again before anyone looks.
+    void tap(int key) {
+        if (valid_key(key)) latched[key] = true;
+    }
+    void advance(double seconds) { now += seconds; }
+};
+
+namespace scripted_doors {
+
+inline ScriptedPlatform* script = nullptr;
+inline PlatformDoors base;
+
+inline double time() { return script->now; }
+
+inline bool key_pressed(int key) {
+    const bool down = script->held[key] || script->latched[key];
+    script->latched[key] = false;
+    return down;
+}
+
+inline void get_cursor_pos(double& x, double& y) {
+    x = script->cursor_x;
+    y = script->cursor_y;
+}
+
+inline void set_cursor_pos(double x, double y) {
+    script->cursor_x = x;
+    script->cursor_y = y;
+}
+
+inline bool window_should_close() { return script->close_requested; }
+inline void request_window_close() { script->close_requested = true; }
+
+inline void take_events() {
+    base.take_events();
+    if (script->after_frame) script->after_frame();
+}
+
+inline void set_swap_interval(int interval) {
+    base.set_swap_interval(interval);
+    script->swap_interval = interval;
+}
+
+inline std::string today() { return script->date; }
+
+inline void get_window_size(int& width, int& height) {
+    width = script->window_width;
+    height = script->window_height;
+}
+
+inline void get_framebuffer_size(int& width, int& height) {
+    width = script->framebuffer_width;
+    height = script->framebuffer_height;
+}
+
+inline bool window_is_fullscreen() { return script->fullscreen; }
+
+inline void set_window(int width, int height) {
+    script->window_width = script->framebuffer_width = width;
+    script->window_height = script->framebuffer_height = height;
+    ++script->window_mode_changes;
+}
+
+inline bool enter_fullscreen() {
+    if (script->refuse_fullscreen) return false;
+    script->fullscreen = true;
+    set_window(script->screen_width, script->screen_height);
+    return true;
+}
+
+inline void leave_fullscreen() {
+    script->fullscreen = false;
+    set_window(kPictureWidth, kPictureHeight);
+}
+
+}  // namespace scripted_doors
+
+// Routes the doors to `script` over `base` (or back to `base` alone with
+// null); the base's own events are still taken before after_frame runs.
+inline void use_scripted_platform(ScriptedPlatform* script, const PlatformDoors& base = PlatformDoors{}) {
+    namespace sd = scripted_doors;
+    sd::script = script;
+    sd::base = base;
+    PlatformDoors doors = base;
+    if (script) {
+        doors.time = sd::time;
+        doors.key_pressed = sd::key_pressed;
+        doors.get_cursor_pos = sd::get_cursor_pos;
+        doors.set_cursor_pos = sd::set_cursor_pos;
+        doors.window_should_close = sd::window_should_close;
+        doors.request_window_close = sd::request_window_close;
+        doors.take_events = sd::take_events;
+        doors.set_swap_interval = sd::set_swap_interval;
+        doors.today = sd::today;
+    }
+    if (script && !script->real_window) {
+        doors.get_window_size = sd::get_window_size;
+        doors.get_framebuffer_size = sd::get_framebuffer_size;
+        doors.window_is_fullscreen = sd::window_is_fullscreen;
+        doors.enter_fullscreen = sd::enter_fullscreen;
+        doors.leave_fullscreen = sd::leave_fullscreen;
+    }
+    use_platform(doors);
+}

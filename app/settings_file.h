@@ -7,8 +7,7 @@
 
 #include "app/settings.h"
 
-// $XDG_CONFIG_HOME/swarmfall/settings.conf, else
-// $HOME/.config/swarmfall/settings.conf; empty when neither is set.
+// settings.conf in the user's config folder; empty when there is none.
 std::string settings_file_path();
 
 // No file: the defaults, silently. A file that cannot be read, or holds
@@ -16,7 +15,6 @@ std::string settings_file_path();
 // An empty path: the defaults, and one line saying nothing is kept.
 Settings load_settings(const std::string& path, std::ostream& out);
 
-// Writes a temporary file beside `path` and renames it over the old one,
-// so an interrupted write never leaves a broken file. False (and one line)
-// when it cannot; an empty path writes nothing.
+// Written whole (see user_files.h). False (and one line) when it cannot;
+// an empty path writes nothing.
 bool save_settings(const std::string& path, const Settings& settings, std::ostream& out);

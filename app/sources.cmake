@@ -21,8 +21,10 @@ target_sources(swarmfall_core PRIVATE
   app/startup.cpp
   app/asset_lookup.cpp
   app/game_draw.cpp)
-# The settings: their record and text form, the file, and how they apply.
+# The settings: their record and text form, the file, and how they apply;
+# the player's files in general.
 target_sources(swarmfall_core PRIVATE
   app/settings.cpp
   app/settings_file.cpp
+  app/user_files.cpp
   app/settings_apply.cpp)

@@ -7,5 +7,6 @@ target_include_directories(soak_game PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 if(SWARMFALL_SANITIZE)
   add_test(NAME Soak.ShortGame COMMAND soak_game --rounds 6 --rescues 2
            WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
-  set_tests_properties(Soak.ShortGame PROPERTIES ENVIRONMENT "ALSOFT_DRIVERS=null")
+  # About a minute on two busy cores.
+  set_tests_properties(Soak.ShortGame PROPERTIES ENVIRONMENT "ALSOFT_DRIVERS=null" TIMEOUT 600)
 endif()

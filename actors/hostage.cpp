@@ -20,6 +20,91 @@ void start_fall(Hostage& h) {
 }
 
 int32_t turned(int32_t facing, int32_t by) { return ((facing + by) % 4 + 4) % 4; }
+
+// The walk chosen at the last pass: the cell ahead may have been taken
+// since, and a walk onto a block it climbed ends with a support test.
+void carry_out_walk(Hostage& h, ActorRegistry& world) {
+    h.play_sound();
+    const CellXY ahead = front_cell(h);
+    const Occupant there = occupant_at(world, ahead.x, ahead.y, h.cell_z);
+    if (cell_code(*h.city, ahead.x, ahead.y, h.cell_z) != CellBlock &&
+        (there == OccupantGrenade || there == OccupantNone)) {
+        h.cell_x = ahead.x;
+        h.cell_y = ahead.y;
+    }
+    if (h.climbing == 1) {
+        h.climbing = 0;
+        if (over_nothing(h)) {
+            start_fall(h);
+            return;
+        }
+    }
+    h.state = HostageFollow;
+    h.decide(world);
+}
+
+// Top of a rise: a bite's hop comes straight down, a climb walks onto the
+// block, anything else drops back.
+void finish_rise(Hostage& h, ActorRegistry& world) {
+    rise_one_layer(h);
+    if (h.hop_in_place == 1) {
+        start_fall(h);
+    } else if (h.climb_request == 1) {
+        h.climb_request = 0;
+        h.climbing = 1;
+        h.state = HostageWalk;
+        if (probe_forward(world, h)) h.motion_mode = MotionSlide;
+    } else {
+        h.fall_steps = 0;
+        start_fall(h);
+    }
+}
+
+// One layer down. Passes that end over nothing count toward the stun;
+// landing after more than three of them stuns.
+void continue_fall(Hostage& h, ActorRegistry& world) {
+    const int32_t old_fall_steps = h.fall_steps;
+    // A hop refused under a block comes down from the layer it stands on:
+    // never sink into what holds the captive up.
+    if (over_nothing(h)) sink_one_layer(h);
+    if (over_nothing(h)) {
+        start_fall(h);
+        h.fall_steps = old_fall_steps + 1;
+    } else {
+        h.fall_steps = 0;
+        if (old_fall_steps > kHostageStunningFall) {
+            h.stun_steps = 0;
+            h.state = HostageStunned;
+        } else {
+            h.state = HostageFollow;
+            h.decide(world);
+        }
+    }
+    if (h.hop_in_place == 1) h.hop_in_place = 0;
+}
+
+void stay_stunned(Hostage& h, ActorRegistry& world) {
+    if (++h.stun_steps > kHostageStunPasses) {
+        h.stun_steps = 0;
+        h.state = HostageFollow;
+        h.decide(world);
+    }
+}
+
+// The quarter turn completes and the hostage decides again at once.
+void complete_turn(Hostage& h, ActorRegistry& world) {
+    h.facing = h.target_facing;
+    h.state = HostageFollow;
+    h.decide(world);
+}
+
+// A bite: the hostage hops in place, up at this pass and down at the next.
+void start_hop(Hostage& h) {
+    h.hop_in_place = 1;
+    h.state = HostageRise;
+    h.step_z = 1.0f;
+    h.motion_mode = MotionLift;
+}
 }  // namespace
 
 const std::vector<glm::vec3>& hostage_spots() {
@@ -34,84 +119,14 @@ const std::vector<glm::vec3>& hostage_spots() {
 void Hostage::decision_update(ActorRegistry& world) {
     motion_mode = MotionNone;
     switch (state) {
-    case HostageWalk: {
-        play_sound();
-        const CellXY ahead = front_cell(*this);
-        const Occupant there = occupant_at(world, ahead.x, ahead.y, cell_z);
-        if (cell_code(*city, ahead.x, ahead.y, cell_z) != CellBlock &&
-            (there == OccupantGrenade || there == OccupantNone)) {
-            cell_x = ahead.x;
-            cell_y = ahead.y;
-        }
-        if (climbing == 1) {
-            climbing = 0;
-            if (over_nothing(*this)) {
-                start_fall(*this);
-                break;
-            }
-        }
-        state = HostageFollow;
-        decide(world);
-        break;
-    }
-    case HostageFollow:
-        decide(world);
-        break;
-    case HostageRise:
-        rise_one_layer(*this);
-        if (hop_in_place == 1) {
-            start_fall(*this);
-        } else if (climb_request == 1) {
-            climb_request = 0;
-            climbing = 1;
-            state = HostageWalk;
-            if (probe_forward(world, *this)) motion_mode = MotionSlide;
-        } else {
-            fall_steps = 0;
-            start_fall(*this);
-        }
-        break;
-    case HostageFall: {
-        const int32_t old_fall_steps = fall_steps;
-        // A hop refused under a block comes down from the layer it stands
-        // on: never sink into what holds the captive up.
-        if (over_nothing(*this)) sink_one_layer(*this);
-        if (over_nothing(*this)) {
-            start_fall(*this);
-            fall_steps = old_fall_steps + 1;
-        } else {
-            fall_steps = 0;
-            if (old_fall_steps > kHostageStunningFall) {
-                stun_steps = 0;
-                state = HostageStunned;
-            } else {
-                state = HostageFollow;
-                decide(world);
-            }
-        }
-        if (hop_in_place == 1) hop_in_place = 0;
-        break;
-    }
-    case HostageStunned:
-        if (++stun_steps > kHostageStunPasses) {
-            stun_steps = 0;
-            state = HostageFollow;
-            decide(world);
-        }
-        break;
-    case HostageTurn:
-        facing = target_facing;
-        state = HostageFollow;
-        decide(world);
-        break;
-    case HostageBitten:
-        hop_in_place = 1;
-        state = HostageRise;
-        step_z = 1.0f;
-        motion_mode = MotionLift;
-        break;
-    default:
-        break;  // captive, dead: nothing moves
+    case HostageWalk: carry_out_walk(*this, world); break;
+    case HostageFollow: decide(world); break;
+    case HostageRise: finish_rise(*this, world); break;
+    case HostageFall: continue_fall(*this, world); break;
+    case HostageStunned: stay_stunned(*this, world); break;
+    case HostageTurn: complete_turn(*this, world); break;
+    case HostageBitten: start_hop(*this); break;
+    default: break;  // captive, dead: nothing moves
     }
     snap_to_cell();
     facing_angle = angle_for_facing(facing);

@@ -23,6 +23,8 @@ bool ant_can_be_stomped(const Ant& ant) {
 
 CellXY front_cell(const Actor& actor) { return cell_ahead(actor.cell_x, actor.cell_y, actor.facing); }
 
+int32_t ActorRegistry::ant_count() const { return ants ? int32_t(ants->size()) : 0; }
+
 Occupant occupant_at(const ActorRegistry& world, int x, int y, int z) {
     if (world.player && in_cell(*world.player, x, y, z)) return OccupantPlayer;
     if (world.hostage && in_cell(*world.hostage, x, y, z)) return OccupantHostage;
@@ -31,8 +33,7 @@ Occupant occupant_at(const ActorRegistry& world, int x, int y, int z) {
         if (grenade.phase != GrenadeHeld && in_cell(grenade, x, y, z)) return OccupantGrenade;
     }
     if (world.ants) {
-        for (int32_t i = 0; i < world.ant_count; ++i) {
-            const Ant& ant = world.ants->at(size_t(i));
+        for (const Ant& ant : *world.ants) {
             if (ant_occupies(ant) && in_cell(ant, x, y, z)) return OccupantAnt;
         }
     }
@@ -57,8 +58,7 @@ bool probe_forward(const ActorRegistry& world, Actor& actor) {
 
 void paralyse_ants_at(const ActorRegistry& world, int x, int y, int z) {
     if (!world.ants) return;
-    for (int32_t i = 0; i < world.ant_count; ++i) {
-        Ant& ant = world.ants->at(size_t(i));
+    for (Ant& ant : *world.ants) {
         if (in_cell(ant, x, y, z) && ant_can_be_stomped(ant)) ant.state = AntStomped;
     }
 }

@@ -25,7 +25,9 @@ struct ActorRegistry {
     Player* player = nullptr;
     Hostage* hostage = nullptr;
     std::vector<Ant>* ants = nullptr;
-    int32_t ant_count = 0;  // live entries of *ants
+
+    // The pack's size is the list's own: nothing else keeps a count.
+    int32_t ant_count() const;
 };
 
 CellXY front_cell(const Actor& actor);

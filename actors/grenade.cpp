@@ -63,8 +63,7 @@ void explode(Grenade& g, ActorRegistry& world) {
     if (world.player && same_cell(*world.player, g)) world.player->state = PlayerDead;
     if (world.hostage && same_cell(*world.hostage, g)) world.hostage->state = HostageDead;
     if (world.ants) {
-        for (int32_t i = 0; i < world.ant_count; ++i) {
-            Ant& ant = world.ants->at(size_t(i));
+        for (Ant& ant : *world.ants) {
             if (ant.cell_z != g.cell_z || !ant_can_be_blasted(ant)) continue;
             double dx = ant.cell_x - g.cell_x;
             double dy = ant.cell_y - g.cell_y;

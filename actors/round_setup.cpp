@@ -35,15 +35,13 @@ void place(Actor& actor, const CityGrid& city, const CellCoord& cell) {
 CellCoord cell_of(const glm::vec3& v) { return {int32_t(v.x), int32_t(v.y), int32_t(v.z)}; }
 }  // namespace
 
-void make_first_ants(std::vector<Ant>& ants, std::vector<glm::vec3>& ant_starts,
-                     int32_t& ant_count) {
+void make_first_ants(std::vector<Ant>& ants, std::vector<glm::vec3>& ant_starts) {
     ants.clear();
     ants.reserve(kMaxAnts);
     ants.resize(kAntStartCount);
     ant_starts.clear();
     ant_starts.reserve(kMaxAnts);
     for (const CellCoord& c : kAntStartCells) ant_starts.emplace_back(float(c.x), float(c.y), float(c.z));
-    ant_count = kAntStartCount;
 }
 
 glm::vec3 random_free_cell(const CityGrid& city, const ActorRegistry& world) {
@@ -65,9 +63,8 @@ glm::vec3 random_free_cell(const CityGrid& city, const ActorRegistry& world) {
 
 // The order matters: new ant cells are drawn with the player and the captive
 // already in their new places and the old pack where the last round left it.
-void setup_round(CityGrid& city, Grenade& grenade, Player& player, Hostage& hostage,
-                 std::vector<Ant>& ants, std::vector<glm::vec3>& ant_starts,
-                 int32_t& ant_count, bool /*player_is_girl*/, int32_t round_index,
+void setup_round(const CityGrid& city, Grenade& grenade, Player& player, Hostage& hostage,
+                 std::vector<Ant>& ants, std::vector<glm::vec3>& ant_starts, int32_t round_index,
                  bool& hero_message_pending, ActorRegistry& world) {
     hero_message_pending = true;
     const glm::vec3 spot = hostage_spots()[size_t(platform_rand() % kHostageSpotCount)];
@@ -100,23 +97,19 @@ void setup_round(CityGrid& city, Grenade& grenade, Player& player, Hostage& host
     ants.reserve(kMaxAnts);
     ant_starts.reserve(kMaxAnts);
     const int64_t wanted = int64_t(kAntsPerRound) * (int64_t(round_index) + 1);
-    if (int64_t(ants.size()) > wanted || int64_t(ant_count) > wanted) {
-        const size_t keep = size_t(std::min<int64_t>(wanted, int64_t(ants.size())));
-        ants.resize(keep);
-        ant_starts.resize(std::min(keep, ant_starts.size()));
-        ant_count = int32_t(keep);
+    if (int64_t(ants.size()) > wanted) {
+        ants.resize(size_t(wanted));
+        ant_starts.resize(std::min(ants.size(), ant_starts.size()));
     }
-    // The draws below must only see ants that are really in the list.
+    // The draws below see the old pack where the last round left it; a
+    // newcomer stands in no street cell until it is placed.
     world.ants = &ants;
-    world.ant_count = std::min(world.ant_count, int32_t(ants.size()));
 
     while (int64_t(ants.size()) != wanted && ants.size() < size_t(kMaxAnts)) {
         ants.push_back(Ant());  // a copy of a fresh ant: it gets its own sound
-        ++ant_count;
         ant_starts.push_back(random_free_cell(city, world));
     }
     while (ant_starts.size() < ants.size()) ant_starts.push_back(random_free_cell(city, world));
-    ant_count = int32_t(ants.size());
 
     for (size_t i = 0; i < ants.size(); ++i) {
         Ant& ant = ants[i];
@@ -131,5 +124,4 @@ void setup_round(CityGrid& city, Grenade& grenade, Player& player, Hostage& host
     world.ants = &ants;
     world.player = &player;
     world.hostage = &hostage;
-    world.ant_count = ant_count;
 }

@@ -11,12 +11,12 @@ void GameSession::init_world() {
     round_index = 0;
     rebinding = false;
     immobilised_ants = 0;
-    make_first_ants(ants, ant_starts, ant_count);
+    make_first_ants(ants, ant_starts);
     reset_default_bindings();
     screens.init_menus(font, float(kPictureWidth), float(kPictureHeight));
 }
 
 void start_round(GameSession& s) {
-    setup_round(s.city, s.grenade, s.player, s.hostage, s.ants, s.ant_starts, s.ant_count,
-                s.player_is_girl, s.round_index, s.hero_message_pending, s.world);
+    setup_round(s.city, s.grenade, s.player, s.hostage, s.ants, s.ant_starts, s.round_index,
+                s.hero_message_pending, s.world);
 }

@@ -26,7 +26,6 @@ enum DeathCause : int32_t { DeathNone = 0, DeathPlayer = 1, DeathHostage = 2, De
 enum CheatCode : int32_t { CheatNone = 0, CheatWin = 1, CheatTimeOut = 2, CheatDie = 3 };
 
 struct GameSession {
-    int32_t ant_count = kAntStartCount;
     CityGrid city;
     Grenade grenade;
     Player player;
@@ -62,4 +61,6 @@ struct GameSession {
     // start cells, the default bindings and the menu data. The game adds
     // the window, the renderer and the music on top (see startup).
     void init_world();
+    // The pack's size is the ant list's own.
+    int32_t ant_count() const { return int32_t(ants.size()); }
 };

@@ -72,6 +72,6 @@ void decision_pass(GameSession& s, double now, std::ostream& out) {
     s.player.decision_update(s.world);
     s.grenade.decision_update(s.world);
     s.hostage.decision_update(s.world);
-    for (int32_t i = 0; i < s.ant_count; ++i) s.ants[i].decision_update(s.world);
+    for (Ant& ant : s.ants) ant.decision_update(s.world);
     if (!s.ants.empty()) s.ants.front().decay_scent();
 }

@@ -29,7 +29,7 @@ void apply_settings(GameSession& s, std::ostream& out) {
     settings.fullscreen = apply_fullscreen(settings.fullscreen, out);
     s.audio.set_music_volume(float(settings.volume));
     // Only the ants there are now: later rounds add ants with their own start damage.
-    for (int32_t i = 0; i < s.ant_count; ++i) s.ants[i].bite_damage = settings.damage;
+    for (Ant& ant : s.ants) ant.bite_damage = settings.damage;
     s.grenade.blast_radius = settings.radius;
 }
 

@@ -40,11 +40,10 @@ std::unique_ptr<Pack> late_pack(CityGrid& city) {
     auto pack = std::make_unique<Pack>();
     ActorRegistry world;
     std::vector<glm::vec3> starts;
-    int32_t count = 0;
     bool hero_message = false;
-    make_first_ants(pack->ants, starts, count);
-    setup_round(city, pack->grenade, pack->player, pack->hostage, pack->ants, starts, count, true,
-                kLastRound, hero_message, world);
+    make_first_ants(pack->ants, starts);
+    setup_round(city, pack->grenade, pack->player, pack->hostage, pack->ants, starts, kLastRound,
+                hero_message, world);
     for (Actor* a : std::initializer_list<Actor*>{&pack->player, &pack->hostage, &pack->grenade}) {
         a->snap_to_cell();
     }

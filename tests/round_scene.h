@@ -53,7 +53,6 @@ struct RoundScene {
         put(ant, cell, facing);
         ant.state = state;
         ant.quarry = &player;
-        world.ant_count = int32_t(ants.size());
         return ant;
     }
     Hostage& add_hostage(CellCoord cell, int32_t state = HostageFollow, int facing = 0) {

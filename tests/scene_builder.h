@@ -128,7 +128,6 @@ struct Scene {
         place(ant, cell, facing);
         ant.state = state;
         ant.quarry = &player;
-        world.ant_count = int32_t(ants.size());
         return ant;
     }
 
@@ -152,11 +151,11 @@ struct Scene {
             if (hostage_update) hostage_update();
             else scene_detail::decide(hostage, world);
         }
-        for (int32_t i = 0; i < world.ant_count; ++i) {
-            if (ant_update) ant_update(ants[size_t(i)]);
-            else scene_detail::decide(ants[size_t(i)], world);
+        for (Ant& ant : ants) {
+            if (ant_update) ant_update(ant);
+            else scene_detail::decide(ant, world);
         }
-        if (!ant_update && world.ant_count > 0) scene_detail::decay(ants[0]);
+        if (!ant_update && !ants.empty()) scene_detail::decay(ants[0]);
     }
     // Each pass: 40 ticks of animation, then the decision pass.
     void run_passes(int count) {

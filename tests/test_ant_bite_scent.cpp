@@ -198,9 +198,8 @@ TEST(AntScent, BlockedSidesAreSkippedAndEmptyCellsNeverPicked) {
 TEST(AntScent, FadesOverTwentyFourPassesAndOutlivesTheRound) {
     RoundScene s;
     s.ants.clear();
-    int32_t ant_count = 0;
     std::vector<glm::vec3> starts;
-    make_first_ants(s.ants, starts, ant_count);
+    make_first_ants(s.ants, starts);
     scent_at(30, 40) = 60;
     const int32_t expected[] = {54, 48, 43, 38, 34, 30, 27, 24, 21, 18, 16, 14,
                                 12, 10, 9,  8,  7,  6,  5,  4,  3,  2,  1,  0};
@@ -208,8 +207,7 @@ TEST(AntScent, FadesOverTwentyFourPassesAndOutlivesTheRound) {
         if (pass == 12) {
             bool hero = false;
             script_random({}, {0});
-            setup_round(s.city, s.grenade, s.player, s.hostage, s.ants, starts, ant_count,
-                        true, 0, hero, s.world);
+            setup_round(s.city, s.grenade, s.player, s.hostage, s.ants, starts, 0, hero, s.world);
         }
         s.ants.front().decay_scent();
         EXPECT_EQ(scent_at(30, 40), expected[pass]) << "pass " << pass + 1;

@@ -32,7 +32,7 @@ TEST_F(GameFlow, RescueDeathAndTimeOutLeadThroughEveryScreenAndBack) {
     input.tap(kKeyEnter);
     frame(kFrame);
     ASSERT_EQ(game_state, Playing);
-    EXPECT_EQ(session->ant_count, 5);
+    EXPECT_EQ(session->ant_count(), 5);
 
     session->time_left = 500;  // time spent, so the next round's 999 is a reset
     input.tap(kKeyF8);         // win this round
@@ -46,7 +46,7 @@ TEST_F(GameFlow, RescueDeathAndTimeOutLeadThroughEveryScreenAndBack) {
     input.tap('P');
     frame(kFrame);
     ASSERT_EQ(game_state, Playing);
-    EXPECT_EQ(session->ant_count, 10);  // five more after a rescue
+    EXPECT_EQ(session->ant_count(), 10);  // five more after a rescue
     EXPECT_EQ(session->time_left, 999);
 
     input.tap(kKeyF10);  // a death: same pack, time carries on
@@ -54,7 +54,7 @@ TEST_F(GameFlow, RescueDeathAndTimeOutLeadThroughEveryScreenAndBack) {
     ASSERT_EQ(game_state, DeathMessage);
     run_until_state_leaves(*this, DeathMessage, 400);
     ASSERT_EQ(game_state, HaveAnotherGo);
-    EXPECT_EQ(session->ant_count, 10);
+    EXPECT_EQ(session->ant_count(), 10);
     run_until_state_leaves(*this, HaveAnotherGo, 400);
     ASSERT_EQ(game_state, Playing);
 

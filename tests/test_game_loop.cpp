@@ -190,7 +190,7 @@ TEST_F(GameLoop, OptionsReturnAppliesSettingsAndExitClosesTheWindow) {
     gate(kKeyEnter);
     EXPECT_EQ(game_state, Playing);
     EXPECT_EQ(session->grenade.blast_radius, 1);
-    for (int i = 0; i < session->ant_count; ++i) EXPECT_EQ(session->ants[i].bite_damage, 2);
+    for (int i = 0; i < session->ant_count(); ++i) EXPECT_EQ(session->ants[i].bite_damage, 2);
 
     game_state = OptionsMenu;
     gate(kKeyUp);  // from VOLUMEN up to EXIT

@@ -8,18 +8,17 @@
 namespace {
 struct Game : RoundScene {
     std::vector<glm::vec3> starts;
-    int32_t ant_count = 0;
     bool hero_message = false;
 
     Game() {
         ants.clear();
-        make_first_ants(ants, starts, ant_count);
+        make_first_ants(ants, starts);
     }
     void setup(int32_t round_index) {
         hero_message = false;
-        setup_round(city, grenade, player, hostage, ants, starts, ant_count, false, round_index,
-                    hero_message, world);
+        setup_round(city, grenade, player, hostage, ants, starts, round_index, hero_message, world);
     }
+    int32_t ant_count() const { return int32_t(ants.size()); }
     // Draws x, y as the set-up turns them into a cell: value % 128 + 10.
     static std::vector<int> draws(std::initializer_list<std::pair<int, int>> cells) {
         std::vector<int> out;
@@ -54,14 +53,14 @@ TEST(RoundSetup, FirstRoundPlacesEveryoneAtTheFixedCells) {
     EXPECT_EQ(g.player.grenade, &g.grenade);
     expect_at(g.grenade, 52, 126, 1);
     EXPECT_EQ(g.grenade.phase, GrenadeHeld);
-    ASSERT_EQ(g.ant_count, 5);
+    ASSERT_EQ(g.ant_count(), 5);
     ASSERT_EQ(g.ants.size(), 5u);
     for (int i = 0; i < 5; ++i) {
         expect_at(g.ants[size_t(i)], 60 + i, 103, 1);
         EXPECT_EQ(g.ants[size_t(i)].state, AntWalk);
         EXPECT_EQ(g.ants[size_t(i)].quarry, &g.player);
     }
-    EXPECT_EQ(g.world.ant_count, 5);
+    EXPECT_EQ(g.world.ant_count(), 5);
     EXPECT_EQ(g.world.hostage, &g.hostage);
     EXPECT_EQ(scripted_rands_left(), 0);
     EXPECT_EQ(scripted_overruns(), 0);
@@ -92,9 +91,9 @@ TEST(RoundSetup, RescueAddsFiveAtFreeCellsAndDeathSendsTheSameTenHome) {
     g.setup(1);
     EXPECT_EQ(scripted_rands_left(), 0);
     EXPECT_EQ(scripted_overruns(), 0);
-    ASSERT_EQ(g.ant_count, 10);
+    ASSERT_EQ(g.ant_count(), 10);
     ASSERT_EQ(g.starts.size(), 10u);
-    EXPECT_EQ(g.world.ant_count, 10);
+    EXPECT_EQ(g.world.ant_count(), 10);
     const int new_cells[5][2] = {{11, 12}, {11, 12}, {13, 14}, {15, 16}, {62, 103}};
     for (int i = 0; i < 5; ++i) expect_at(g.ants[size_t(5 + i)], new_cells[i][0], new_cells[i][1], 1);
     expect_at(g.ants[2], 62, 103, 1);
@@ -173,12 +172,12 @@ TEST(RoundSetup, FreeCellDrawsAreBoundedThenTheStreetIsScanned) {
 TEST(RoundSetup, NewGameCutsBackToTheFirstFive) {
     Game g;
     g.setup(3);
-    ASSERT_EQ(g.ant_count, 20);
+    ASSERT_EQ(g.ant_count(), 20);
     g.setup(0);
-    EXPECT_EQ(g.ant_count, 5);
+    EXPECT_EQ(g.ant_count(), 5);
     EXPECT_EQ(g.ants.size(), 5u);
     EXPECT_EQ(g.starts.size(), 5u);
-    EXPECT_EQ(g.world.ant_count, 5);
+    EXPECT_EQ(g.world.ant_count(), 5);
     for (int i = 0; i < 5; ++i) expect_at(g.ants[size_t(i)], 60 + i, 103, 1);
 }
 
@@ -186,11 +185,11 @@ TEST(RoundSetup, PackStopsAtOneHundredAndOne) {
     Game g;
     const Ant* first = &g.ants[0];
     g.setup(20);
-    EXPECT_EQ(g.ant_count, kMaxAnts);
+    EXPECT_EQ(g.ant_count(), kMaxAnts);
     EXPECT_EQ(g.ants.size(), size_t(kMaxAnts));
     EXPECT_EQ(&g.ants[0], first) << "the pack never moves in memory";
     script_random({}, {0});
     g.setup(25);
-    EXPECT_EQ(g.ant_count, kMaxAnts);
+    EXPECT_EQ(g.ant_count(), kMaxAnts);
     EXPECT_EQ(scripted_overruns(), 0);
 }

@@ -1,4 +1,7 @@
+#include <iostream>
+
 #include "app/asset_lookup.h"
+#include "app/command_line.h"
 #include "app/platform_glfw.h"
 #include "app/startup.h"
 
@@ -11,6 +14,9 @@ __declspec(dllexport) int AmdPowerXpressRequestHighPerformance = 1;
 #endif
 
 int main(int argc, char** argv) {
+    // Help, the version and a refused option need neither data nor display.
+    const CommandLineOutcome command = read_command_line(argc, argv, std::cout, std::cerr);
+    if (!command.play) return command.exit_status;
     use_platform(glfw_platform());
     // Without its data the game cannot start: one line, no wait for a key.
     if (!enter_asset_directory(argc > 0 ? argv[0] : nullptr)) return -1;

@@ -20,7 +20,11 @@ target_sources(swarmfall_core PRIVATE
   app/audio.cpp
   app/startup.cpp
   app/asset_lookup.cpp
+  app/command_line.cpp
   app/game_draw.cpp)
+# --version prints the project's version.
+set_property(SOURCE app/command_line.cpp APPEND PROPERTY
+  COMPILE_DEFINITIONS SWARMFALL_VERSION="${PROJECT_VERSION}")
 # The settings: their record and text form, the file, and how they apply;
 # the player's files in general.
 target_sources(swarmfall_core PRIVATE

@@ -11,11 +11,13 @@ struct RunResult {
     std::string output;
 };
 
-// Runs the game binary with the given environment prefix, standard input
-// closed, and collects standard error.
-RunResult run_game_binary(const std::string& env) {
+constexpr const char* kNoDisplay = "env -u DISPLAY -u WAYLAND_DISPLAY timeout 20";
+
+// Runs the game binary with the given environment prefix and arguments,
+// standard input closed, and collects standard error.
+RunResult run_game_binary(const std::string& env, const std::string& arguments = "") {
     const std::string command =
-        env + " " + SWARMFALL_BINARY + " < /dev/null 2>&1 >/dev/null";
+        env + " " + SWARMFALL_BINARY + " " + arguments + " < /dev/null 2>&1 >/dev/null";
     RunResult result;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return result;
@@ -27,9 +29,24 @@ RunResult run_game_binary(const std::string& env) {
 }
 
 TEST(Startup, WithoutADisplayReportsGlfwAndExitsWithMinusOne) {
-    RunResult run = run_game_binary("env -u DISPLAY -u WAYLAND_DISPLAY timeout 20");
+    RunResult run = run_game_binary(kNoDisplay);
     EXPECT_EQ(run.exit_code, 255);  // -1 as the shell sees it; 124 would mean a hang
     EXPECT_NE(run.output.find("Failed to initialize GLFW\n"), std::string::npos) << run.output;
+}
+
+// The game always ignored its arguments: words that are no options, and
+// anything after "--", still lead to start-up (here its failure without a
+// display). The first option decides, so a later unknown one is not seen.
+TEST(Startup, WordsThatAreNoOptionsStillStartTheGame) {
+    for (const char* arguments : {"play", "- now", "-- --no-such-option"}) {
+        RunResult run = run_game_binary(kNoDisplay, arguments);
+        EXPECT_EQ(run.exit_code, 255) << arguments;
+        EXPECT_NE(run.output.find("Failed to initialize GLFW\n"), std::string::npos) << arguments;
+    }
+    EXPECT_EQ(run_game_binary(kNoDisplay, "--version --no-such-option").exit_code, 0);
+    RunResult refused = run_game_binary(kNoDisplay, "play -x --help");
+    EXPECT_EQ(refused.exit_code, 2);
+    EXPECT_EQ(refused.output.rfind("swarmfall: unknown option '-x'\n", 0), 0u) << refused.output;
 }
 
 }  // namespace

@@ -1,16 +1,17 @@
 # Where an installed game puts its files: the executable in bin/, the assets
-# in share/swarmfall/, plus a menu entry and icons for the desktop.
+# in share/swarmfall/, plus icons for the desktop; the menu entry and the
+# documents come from documents.cmake.
 include(GNUInstallDirs)
 
 set(SWARMFALL_DATA_DIR ${CMAKE_INSTALL_DATADIR}/swarmfall)
 install(TARGETS swarmfall RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY shaders model texture sounds DESTINATION ${SWARMFALL_DATA_DIR})
-install(FILES packaging/swarmfall.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(size 32 64 128 256)
   install(FILES packaging/icons/swarmfall-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME swarmfall.png)
 endforeach()
+include(packaging/documents.cmake)
 
 # The game finds its data from its own real path, so the installed tree can
 # be moved as a whole: only the way from bin/ to the data folder is built in.

@@ -20,7 +20,7 @@ elsewhere="$work/elsewhere"
 mkdir -p "$elsewhere"
 cmake --install "$build" --prefix "$prefix" > /dev/null
 for f in bin/swarmfall share/swarmfall/shaders share/swarmfall/model share/swarmfall/texture \
-         share/swarmfall/sounds/music.wav share/applications/swarmfall.desktop \
+         share/swarmfall/sounds/music.wav \
          share/icons/hicolor/64x64/apps/swarmfall.png share/icons/hicolor/256x256/apps/swarmfall.png; do
   [ -e "$prefix/$f" ] || fail "not installed: $f"
 done

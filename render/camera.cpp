@@ -2,6 +2,7 @@
 
 #include <glm/gtc/matrix_transform.hpp>
 
+#include <algorithm>
 #include <cmath>
 
 #include "actors/player.h"
@@ -46,6 +47,12 @@ glm::vec3 camera_direction(float yaw, float pitch) {
 
 void restart_camera_clock() { camera_started = false; }
 
+namespace {
+// Both views stop just short of looking straight up or down; the yaw turns
+// freely. The stored angle is held, so moving the mouse back acts at once.
+float clamped_pitch(float pitch) { return std::clamp(pitch, -kPitchLimit, kPitchLimit); }
+}  // namespace
+
 void update_camera(const CameraInputs& in, const Player& player) {
     double now = in.now;
     if (!camera_started) {
@@ -60,13 +67,13 @@ void update_camera(const CameraInputs& in, const Player& player) {
     float yaw = 0.0f, pitch = 0.0f;
     if (free_camera) {
         free_yaw += dx;
-        free_pitch += dy;
+        free_pitch = clamped_pitch(free_pitch + dy);
         yaw = free_yaw;
         pitch = free_pitch;
     } else {
         first_person_yaw_offset += dx;
         yaw = float(double(player.facing_angle) - kHalfPi + first_person_yaw_offset);
-        first_person_pitch += dy;
+        first_person_pitch = clamped_pitch(first_person_pitch + dy);
         pitch = first_person_pitch;
     }
 

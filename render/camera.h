@@ -16,6 +16,7 @@ constexpr double kEyeHeight = 0.8;              // world units above the player
 constexpr float kCameraStartSpeed = 20.0f;      // world units per second
 constexpr double kHalfPi = 1.5707963267948966;
 constexpr float kRightAngleApprox = 1.57f;      // the right vector uses this, not pi/2
+constexpr float kPitchLimit = 1.5533430f;       // 89 degrees: past straight up the view turns over
 
 extern bool free_camera;    // false: first person, player not drawn
 extern bool orthographic;   // false: perspective

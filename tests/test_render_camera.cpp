@@ -49,6 +49,30 @@ TEST_F(Camera, RestingCursorKeepsTheAnglesAndMovingItTurns) {
     EXPECT_EQ(first_person_yaw_offset, 0.0f);
 }
 
+// Far down then far up, in each view: the pitch stops just short of
+// straight down or up, the picture never turns over, and the first pixels
+// back turn the view again at once.
+TEST_F(Camera, PitchStopsShortOfStraightDownAndUpInBothViews) {
+    for (bool free_view : {false, true}) {
+        free_camera = free_view;
+        const float& pitch = free_view ? free_pitch : first_person_pitch;
+        const glm::vec3 ahead = free_view ? glm::vec3(1.0f, 0.0f, 0.0f) : glm::vec3(0.0f, -1.0f, 0.0f);
+        for (float sign : {-1.0f, 1.0f}) {
+            in.look_up = sign * 800.0;  // four radians: upside down if unheld
+            frame(0.02);
+            EXPECT_EQ(pitch, sign * kPitchLimit);
+            const glm::vec3 view_up = glm::vec3(glm::inverse(view_matrix)[1]);
+            EXPECT_GT(view_up.z, 0.0f) << "turned over, free view " << free_view;
+            EXPECT_GT(glm::dot(forward(), ahead), 0.0f);  // not looking back over the head
+            EXPECT_GT(forward().z * sign, 0.99f);
+            in.look_up = -sign * 10.0;
+            frame(0.02);
+            EXPECT_FLOAT_EQ(pitch, sign * (kPitchLimit - 0.05f));
+            in.look_up = 0.0;
+        }
+    }
+}
+
 TEST_F(Camera, FirstPersonLooksAlongTheFacingTurnedAQuarterRight) {
     frame(0.02);
     EXPECT_NEAR(glm::distance(eye(), glm::vec3(124.0f, 274.0f, 2.8f)), 0.0f, 1e-3f);

@@ -33,5 +33,5 @@ void options_menu_logic(GameSession& session, double now, std::ostream& out);
 void controls_menu_logic(GameSession& session, double now);
 
 // Round set-up as the state machine calls it (character chosen, after a
-// rescue's score screen, after a death).
+// rescue's score screen, after a death); the bite messages end with it.
 void start_round(GameSession& session);

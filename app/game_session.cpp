@@ -19,4 +19,7 @@ void GameSession::init_world() {
 void start_round(GameSession& s) {
     setup_round(s.city, s.grenade, s.player, s.hostage, s.ants, s.ant_starts, s.round_index,
                 s.hero_message_pending, s.world);
+    // A bite of the last round must not greet the new one at full health.
+    s.bitten_timer = 0;
+    s.hostage_bitten_timer = 0;
 }

@@ -1,5 +1,6 @@
 #include "app/key_bindings.h"
 #include "app/key_codes.h"
+#include "app/round_rules.h"
 #include "loop_fixture.h"
 
 namespace {
@@ -89,11 +90,12 @@ TEST_F(GameFlow, EndOfIntroStartsAFreshGameWithTheDefaultBindings) {
                   session->screens.shown_rescued, 0);
 }
 
-TEST_F(GameFlow, DeathReadiesThePlayerDropsTheKnockedOutAntsAndKeepsTheTime) {
+TEST_F(GameFlow, DeathReadiesThePlayerDropsKnockedOutAntsAndBitesAndKeepsTheTime) {
     start_playing();
     session->time_left = 400;
     session->score = 70;
     session->immobilised_ants = 2;
+    session->bitten_timer = session->hostage_bitten_timer = kMessageUnits;  // bitten, then eaten
     session->player.state = PlayerDead;
     frame(kFrame);
     ASSERT_EQ(game_state, DeathMessage);
@@ -108,6 +110,9 @@ TEST_F(GameFlow, DeathReadiesThePlayerDropsTheKnockedOutAntsAndKeepsTheTime) {
     EXPECT_EQ(session->immobilised_ants, 0);
     EXPECT_EQ(session->score, 70);  // no bonus for a death
     EXPECT_EQ(session->time_left, 400);
+    run_until_state_leaves(*this, HaveAnotherGo, 400);
+    ASSERT_EQ(game_state, Playing);
+    EXPECT_EQ(play_message(*session).text, nullptr);  // the new life starts without a bite
 }
 
 TEST_F(GameFlow, CountdownReachingZeroEndsTheGameWithTheBonus) {

@@ -54,7 +54,7 @@ void draw_game_state(GameSession& s, std::ostream& out) {
         break;
     case ScoreScreen: draw_score_screen(screens); break;
     case ScoreWaitKey: draw_score_prompt(screens); break;
-    case OptionsMenu: draw_options_menu(screens, out); break;
+    case OptionsMenu: draw_options_menu(screens); break;
     case ControlsMenu: draw_controls_menu(screens, key_bindings, s.rebinding); break;
     case TimeUpScreen: draw_time_up_screen(screens); break;
     case TimeUpWaitKey: draw_time_up_prompt(screens); break;
@@ -70,4 +70,5 @@ void draw_game_state(GameSession& s, std::ostream& out) {
         break;
     default: break;
     }
+    report_options_cursor(screens, game_state == OptionsMenu, out);
 }

@@ -1,7 +1,9 @@
 // The options and controls menus: values and cursors wrapping round, the key
 // names, the default controls lines, and the controls menu driven through
 // the loop's gate.
+#include <algorithm>
 #include <map>
+#include <sstream>
 #include <string>
 
 #include "app/key_bindings.h"
@@ -122,6 +124,43 @@ struct ControlsMenuLoop : LoopFixture {
         frame(kGate);
     }
 };
+
+// The options cursor's line on standard output: once when the menu comes on
+// screen and once per move of its cursor, never for frames that change
+// nothing (a fast machine would write a thousand lines a second).
+TEST_F(ControlsMenuLoop, OptionsCursorLineWhenTheMenuComesOnScreenAndWhenTheCursorMoves) {
+    std::ostringstream lines;
+    auto run = [&](int count) {
+        for (int i = 0; i < count; ++i) {
+            frame(1.0 / 60.0);
+            report_options_cursor(session->screens, game_state == OptionsMenu, lines);
+        }
+    };
+    auto count = [&] {
+        const std::string text = lines.str();
+        return std::count(text.begin(), text.end(), '\n');
+    };
+    game_state = OptionsMenu;
+    run(120);  // two gate openings with nothing pressed
+    EXPECT_EQ(lines.str(), "114\n");
+    for (int key : {kKeyDown, kKeyLeft, kKeyEnter}) {  // DAMAGE 0; Enter goes back to VOLUMEN
+        input.tap(key);
+        run(50);
+    }
+    EXPECT_EQ(count(), 3);
+    for (int key : {kKeyUp, kKeyUp, kKeyUp, kKeyEnter}) {  // CONTROL
+        input.tap(key);
+        run(50);
+    }
+    ASSERT_EQ(game_state, ControlsMenu);
+    EXPECT_EQ(count(), 6);
+    for (int key : {kKeyUp, kKeyEnter}) {  // RETURN: the options menu again, on VOLUMEN
+        input.tap(key);
+        run(50);
+    }
+    ASSERT_EQ(game_state, OptionsMenu);
+    EXPECT_EQ(count(), 7);
+}
 
 TEST_F(ControlsMenuLoop, EnterWaitsForAKeyTheNextGateBindsItResetAndReturn) {
     for (int i = 0; i < 3; ++i) gate(kKeyDown);  // JUMP

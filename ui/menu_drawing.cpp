@@ -1,5 +1,3 @@
-#include <ostream>
-
 #include "render/text_overlay.h"
 #include "ui/screens.h"
 
@@ -13,12 +11,11 @@ void print_label(const MenuLabel& label, const std::string& text, const sf::Colo
 }
 }  // namespace
 
-void draw_options_menu(const ScreenResources& s, std::ostream& out) {
+void draw_options_menu(const ScreenResources& s) {
     for (int32_t item = 0; item < kOptionsItemCount; ++item) {
         const MenuLabel& label = s.options_labels[item];
         print_label(label, options_line(s, item), label.fill);
     }
-    out << s.options_cursor_label.x << std::endl;
     print_label(s.options_cursor_label, s.options_cursor_label.text, s.options_cursor_label.fill);
     draw_full_screen_image(s, s.background_texture);
 }

@@ -1,3 +1,4 @@
+#include <ostream>
 #include <string>
 
 #include "ui/screen_resources.h"
@@ -73,18 +74,22 @@ void ScreenResources::init_menus(const sf::Font& menu_font, float width, float h
     key_label = menu_label(*this, "", 0.0f, 0.0f);
     controls_cursor_label = menu_label(*this, "O", cursor_x, controls_row_y(*this, 0));
     options_cursor = 0;
+    reported_options_cursor = kOptionsMenuAway;
     controls_cursor = 0;
     player_is_girl = true;
 }
 
 void options_cursor_down(ScreenResources& s) {
-    s.options_cursor = wrap(s.options_cursor + 1, kOptionsItemCount);
-    s.options_cursor_label.y = options_row_y(s, s.options_cursor);
+    set_options_cursor(s, wrap(s.options_cursor + 1, kOptionsItemCount));
 }
 
 void options_cursor_up(ScreenResources& s) {
-    s.options_cursor = wrap(s.options_cursor - 1, kOptionsItemCount);
-    s.options_cursor_label.y = options_row_y(s, s.options_cursor);
+    set_options_cursor(s, wrap(s.options_cursor - 1, kOptionsItemCount));
+}
+
+void set_options_cursor(ScreenResources& s, int32_t item) {
+    s.options_cursor = item;
+    s.options_cursor_label.y = options_row_y(s, item);
 }
 
 namespace {
@@ -107,9 +112,14 @@ void options_value_down(ScreenResources& s) { step_option(s, -1); }
 
 int32_t options_select(ScreenResources& s) {
     int32_t selected = s.options_cursor;
-    s.options_cursor = 0;
-    s.options_cursor_label.y = options_row_y(s, 0);
+    set_options_cursor(s, OptionsVolume);
     return selected;
+}
+
+void report_options_cursor(ScreenResources& s, bool shown, std::ostream& out) {
+    const int32_t cursor = shown ? s.options_cursor : kOptionsMenuAway;
+    if (shown && cursor != s.reported_options_cursor) out << s.options_cursor_label.x << std::endl;
+    s.reported_options_cursor = cursor;
 }
 
 std::string options_line(const ScreenResources& s, int32_t item) {

@@ -4,6 +4,7 @@
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/Font.hpp>
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,7 @@ enum OptionsItem : int32_t {
     OptionsExit = 6,
 };
 constexpr int32_t kOptionsItemCount = 7;
+constexpr int32_t kOptionsMenuAway = -1;  // no cursor line since the menu was last shown
 
 constexpr int32_t kControlsReset = 12;
 constexpr int32_t kControlsReturn = 13;
@@ -56,6 +58,7 @@ struct ScreenResources {
     Settings settings;  // the menu's values; they take effect at RETURN
     MenuLabel options_cursor_label;
     int32_t options_cursor = 0;
+    int32_t reported_options_cursor = kOptionsMenuAway;  // where the last cursor line was
     MenuLabel key_label;
     MenuLabel controls_cursor_label;
     int32_t controls_cursor = 0;
@@ -76,6 +79,11 @@ void options_value_up(ScreenResources& screens);
 void options_value_down(ScreenResources& screens);
 // Returns the selected item and puts the cursor back on the first one.
 int32_t options_select(ScreenResources& screens);
+void set_options_cursor(ScreenResources& screens, int32_t item);
+// Called on every frame, `shown` telling whether the options menu is on
+// screen: writes the cursor label's x to `out` when the menu comes on screen
+// and when its cursor has moved since the last line, not on every frame.
+void report_options_cursor(ScreenResources& screens, bool shown, std::ostream& out);
 // The text of options line k as the menu prints it.
 std::string options_line(const ScreenResources& screens, int32_t item);
 

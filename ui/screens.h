@@ -1,7 +1,6 @@
 #pragma once
 // Drawing of the image screens and the two menus.
 #include <cstdint>
-#include <iosfwd>
 #include <map>
 
 #include "ui/screen_resources.h"
@@ -21,7 +20,6 @@ void draw_score_prompt(const ScreenResources& screens);
 void draw_time_up_screen(const ScreenResources& screens);
 void draw_time_up_prompt(const ScreenResources& screens);
 
-// Also writes the cursor label's x to `out` on every frame of the menu.
-void draw_options_menu(const ScreenResources& screens, std::ostream& out);
+void draw_options_menu(const ScreenResources& screens);
 void draw_controls_menu(ScreenResources& screens, std::map<int32_t, int32_t> bindings,
                         bool rebinding);

@@ -73,6 +73,10 @@ game_wait_line '^state 9 OptionsMenu'
 options_cursor_up_to 5            # RETURN
 game_key Return
 game_wait_line '^state 4 Playing'
+# The cursor's x went out once per showing of the menu and once per move of
+# its cursor: 1 + 3, then 1 + 2 after the controls menu; not on every frame.
+cursor_lines="$(grep -c '^114$' "$GAME_TMP/stdout")"
+[ "$cursor_lines" -eq 7 ] || game_fail "$cursor_lines cursor lines from the options menu, not 7"
 
 echo "death"
 game_key F10

@@ -13,6 +13,7 @@
 #include "actors/player.h"
 #include "app/audio.h"
 #include "app/loop_clock.h"
+#include "app/menu_escape.h"
 #include "render/renderer.h"
 #include "ui/screen_resources.h"
 #include "world/city_grid.h"
@@ -34,6 +35,7 @@ struct GameSession {
     int32_t round_index = 0;
     bool rebinding = false;
     int32_t rebinding_action = 0;
+    MenuEscape options_escape;  // fresh each time the options menu is left
     int32_t immobilised_ants = 0;
     std::vector<Ant> ants;
     std::vector<glm::vec3> ant_starts;

@@ -8,9 +8,18 @@
 
 namespace {
 
+// RETURN and Escape alike: the menu's values take effect, play resumes.
+void back_to_play(GameSession& s, std::ostream& out) {
+    return_from_options(s, out);
+    game_state = Playing;
+}
+
 void handle_options_key(GameSession& s, std::ostream& out) {
     ScreenResources& screens = s.screens;
-    if (key_pressed(kKeyUp)) {
+    if (s.options_escape.complete()) {
+        set_options_cursor(screens, OptionsVolume);  // where Enter would leave it
+        back_to_play(s, out);
+    } else if (key_pressed(kKeyUp)) {
         options_cursor_up(screens);
     } else if (key_pressed(kKeyDown)) {
         options_cursor_down(screens);
@@ -24,8 +33,7 @@ void handle_options_key(GameSession& s, std::ostream& out) {
             game_state = ControlsMenu;
             break;
         case OptionsReturn:
-            return_from_options(s, out);
-            game_state = Playing;
+            back_to_play(s, out);
             break;
         case OptionsExit:
             request_window_close();
@@ -63,9 +71,13 @@ void handle_controls_key(GameSession& s) {
 }  // namespace
 
 void options_menu_logic(GameSession& s, double now, std::ostream& out) {
+    // Read on every frame, not only at the gate, so that a release between
+    // two gate openings is seen and the key holds no latch when play resumes.
+    s.options_escape.watch(key_pressed(kKeyEscape));
     if (!menu_gate_open(s.clock, now)) return;
     handle_options_key(s, out);
     flush_keys();
+    if (game_state != OptionsMenu) s.options_escape = MenuEscape{};
 }
 
 void controls_menu_logic(GameSession& s, double now) {

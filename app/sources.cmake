@@ -13,6 +13,7 @@ target_sources(swarmfall_core PRIVATE
   app/game_loop.cpp
   app/play_state.cpp
   app/menu_states.cpp
+  app/menu_escape.cpp
   app/round_rules.cpp
   app/loop_clock.cpp
   app/state_report.cpp)

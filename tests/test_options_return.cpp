@@ -59,6 +59,12 @@ struct OptionsReturn : LoopFixture {
         }
         return count;
     }
+    // A key the game read while it was down reads as pressed once more after
+    // it comes up: sticky keys latch every release.
+    void let_go(int key) {
+        input.release(key);
+        input.tap(key);
+    }
     SettingsText kept() const {
         std::ifstream file(session->settings_path, std::ios::binary);
         return parse_settings(std::string(std::istreambuf_iterator<char>(file), {}));
@@ -77,6 +83,36 @@ TEST_F(OptionsReturn, ReturnAppliesTheMenuValuesAndKeepsThem) {
     SettingsText kept_now = kept();
     EXPECT_TRUE(kept_now.faults.empty());
     EXPECT_EQ(kept_now.settings, (Settings{30, 1, 1, false}));
+}
+
+// Escape leaves as RETURN does, once the key is up again. The Escape that
+// opened the menu, still down when the menu came up, never closes it; and
+// the one that closes it leaves nothing latched to open it again in play.
+TEST_F(OptionsReturn, EscapeLeavesAsReturnDoesButNotWithThePressThatOpenedTheMenu) {
+    game_state = Playing;
+    session->clock.resync_clock = true;
+    input.press(kKeyEscape);  // still down at the decision pass
+    for (int i = 0; i < 100 && game_state == Playing; ++i) frame(kSixtyFps);
+    ASSERT_EQ(game_state, OptionsMenu);
+    frames(20, kSixtyFps);  // the first gate opens at once
+    let_go(kKeyEscape);
+    frames(120, kSixtyFps);
+    ASSERT_EQ(game_state, OptionsMenu);
+
+    gate(kKeyDown);
+    gate(kKeyDown);
+    gate(kKeyLeft);  // RADIUS 1
+    input.press(kKeyEscape);
+    frames(120, kSixtyFps);  // held: the menu stays
+    EXPECT_EQ(game_state, OptionsMenu);
+    let_go(kKeyEscape);
+    frames(50, kSixtyFps);
+    EXPECT_EQ(game_state, Playing);
+    EXPECT_EQ(session->grenade.blast_radius, 1);
+    EXPECT_EQ(kept().settings, (Settings{20, 1, 1, false}));
+    EXPECT_EQ(session->screens.options_cursor, OptionsVolume);
+    frames(200, kSixtyFps);  // five decision passes
+    EXPECT_EQ(game_state, Playing);
 }
 
 TEST_F(OptionsReturn, FolderThatCannotBeWrittenCostsOneLineAndPlayGoesOn) {

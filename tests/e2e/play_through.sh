@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Plays the real game through with real key presses: title, character,
 # story, a turn, a step and a throw, the options and controls menus and back,
-# a death, a rescue with its score screens, a time-out back to the title, and
-# EXIT from the options menu with status 0.
+# a death, a rescue with its score screens, a time-out back to the title,
+# Escape into the options menu and out again, and EXIT from the options menu
+# with status 0.
 # Usage: play_through.sh path/to/swarmfall
 set -uo pipefail
 # The limits are set before the driver is read, which keeps what it finds.
@@ -102,8 +103,13 @@ game_wait_line '^state 12 TimeUpWaitKey'
 game_key space
 game_wait_line '^state 0 Intro'
 
-echo "a new game, then EXIT"
+echo "a new game, Escape in and out of the menu, then EXIT"
 start_play
+game_key Escape
+game_wait_line '^state 9 OptionsMenu'
+game_wait_colour $(options_row 0) "$menu_ink" 10
+game_key Escape
+game_wait_line '^state 4 Playing'
 game_key Escape
 game_wait_line '^state 9 OptionsMenu'
 options_cursor_up_to 6            # EXIT

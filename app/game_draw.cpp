@@ -6,6 +6,7 @@
 #include "app/game_state.h"
 #include "app/key_bindings.h"
 #include "app/round_rules.h"
+#include "render/camera.h"
 #include "render/hud.h"
 #include "render/scene.h"
 #include "render/text_overlay.h"
@@ -17,8 +18,8 @@ void message(const char* text, int32_t x, int32_t y) {
 }
 
 void draw_world(GameSession& s) {
-    draw_scene(s.renderer, s.city, s.player, s.hostage, s.grenade, s.ants,
-               s.player_is_girl, s.clock.animation_frame);
+    draw_scene(s.renderer, camera_frame_view(s.camera), s.city, s.player, s.hostage, s.grenade,
+               s.ants, s.player_is_girl, s.clock.animation_frame);
     draw_hud(s.screens, s.player, s.hostage, s.time_left);
 }
 

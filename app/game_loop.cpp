@@ -57,7 +57,7 @@ bool run_logic_pass(GameSession& s, std::ostream& out) {
     if (window_should_close()) return false;
 
     LoopClock& clock = s.clock;
-    if (game_state != Playing) restart_camera_clock();
+    if (game_state != Playing) restart_camera_clock(s.camera);
     switch (game_state) {
     case Intro:
         if (timed_wait(clock, now, kIntroWait)) {

@@ -4,7 +4,6 @@
 #include <iosfwd>
 
 struct GameSession;
-struct CameraInputs;
 
 // Timed waits of the states that wait (seconds).
 constexpr double kIntroWait = 3.0;
@@ -15,10 +14,6 @@ constexpr double kScreenWait = 3.0;
 // Steps 2 to 5 of a loop pass: read the time, report the frame time, stop
 // when the window was asked to close (returns false), run the state logic.
 bool run_logic_pass(GameSession& session, std::ostream& out);
-
-// The mouse (re-centred after the read), the arrow keys and right Shift
-// through the platform layer, as the camera takes them.
-CameraInputs read_camera_inputs(double now);
 
 // The logic of the play state for one frame (tick, countdown, camera,
 // animation, decision pass, round rules).

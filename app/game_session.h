@@ -12,6 +12,7 @@
 #include "actors/hostage.h"
 #include "actors/player.h"
 #include "app/audio.h"
+#include "app/camera_input.h"
 #include "app/loop_clock.h"
 #include "app/menu_escape.h"
 #include "render/renderer.h"
@@ -43,6 +44,8 @@ struct GameSession {
     int32_t time_left = kRoundTime;
     bool hero_message_pending = true;
     LoopClock clock;
+    Camera camera;
+    CameraInputReader camera_input;
     AudioModule audio;  // music and sound effects
     int32_t bitten_timer = 0;
     int32_t hostage_bitten_timer = 0;

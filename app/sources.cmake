@@ -12,6 +12,7 @@ target_sources(swarmfall_core PRIVATE
   app/game_session.cpp
   app/game_loop.cpp
   app/play_state.cpp
+  app/camera_input.cpp
   app/menu_states.cpp
   app/menu_escape.cpp
   app/round_rules.cpp

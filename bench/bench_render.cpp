@@ -40,19 +40,20 @@ constexpr int kLateBlockDivisor = 4;
 
 enum FrameKind { FrameEmpty, FrameBatched, FramePerCube };
 
-void draw_frame(Renderer& r, const CityGrid& city, FrameKind kind) {
+void draw_frame(Renderer& r, const CityGrid& city, const FrameView& view, FrameKind kind) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    if (kind == FrameBatched) r.draw_city(city, MeshCube, camera_frame_view());
-    if (kind == FramePerCube) r.draw_city_per_cube(city, MeshCube, camera_frame_view());
+    if (kind == FrameBatched) r.draw_city(city, MeshCube, view);
+    if (kind == FramePerCube) r.draw_city_per_cube(city, MeshCube, view);
 }
 
-Timing time_kind(GLFWwindow* window, Renderer& r, const CityGrid& city, FrameKind kind,
-                 int frames) {
-    return time_frames(window, [&] { draw_frame(r, city, kind); }, frames);
+Timing time_kind(GLFWwindow* window, Renderer& r, const CityGrid& city, const FrameView& view,
+                 FrameKind kind, int frames) {
+    return time_frames(window, [&] { draw_frame(r, city, view, kind); }, frames);
 }
 
-std::vector<uint8_t> read_frame(Renderer& r, const CityGrid& city, FrameKind kind) {
-    draw_frame(r, city, kind);
+std::vector<uint8_t> read_frame(Renderer& r, const CityGrid& city, const FrameView& view,
+                                FrameKind kind) {
+    draw_frame(r, city, view, kind);
     std::vector<uint8_t> pixels = read_back_frame(kWidth, kHeight);
     glfwSwapBuffers(glfwGetCurrentContext());
     return pixels;
@@ -97,15 +98,15 @@ GLFWwindow* open_window(int samples) {
 
 }  // namespace
 
-void apply_view(const BenchView& view, const Player& player) {
-    free_camera = view.free_view;
-    orthographic = view.orthographic;
-    camera_position = glm::vec3(view.x, view.y, view.z);
-    free_yaw = view.yaw;
-    free_pitch = view.pitch;
-    first_person_yaw_offset = 0.0f;
-    first_person_pitch = 0.0f;
-    update_camera(CameraInputs{}, player);
+FrameView frame_view_of(const BenchView& view, const Player& player) {
+    Camera camera;
+    camera.free_camera = view.free_view;
+    camera.orthographic = view.orthographic;
+    camera.camera_position = glm::vec3(view.x, view.y, view.z);
+    camera.free_yaw = view.yaw;
+    camera.free_pitch = view.pitch;
+    update_camera(camera, CameraInputs{}, player);
+    return camera_frame_view(camera);
 }
 
 std::vector<BenchView> bench_views() {
@@ -187,19 +188,20 @@ int main(int argc, char** argv) {
                     "calls", "ranges", "vertices", "per-cube", "calls", "empty", "x cube", "x empty",
                     "diff px");
         for (const BenchView& view : views) {
-            apply_view(view, player);
+            const FrameView eye = frame_view_of(view, player);
             std::vector<Timing> empties, batches, per_cubes;
             for (int round = 0; round < kRounds; ++round) {
-                empties.push_back(time_kind(window, renderer, city, FrameEmpty, block));
-                batches.push_back(time_kind(window, renderer, city, FrameBatched, block));
+                empties.push_back(time_kind(window, renderer, city, eye, FrameEmpty, block));
+                batches.push_back(time_kind(window, renderer, city, eye, FrameBatched, block));
                 if (per_cube_frames) {
-                    per_cubes.push_back(time_kind(window, renderer, city, FramePerCube, per_cube_block));
+                    per_cubes.push_back(
+                        time_kind(window, renderer, city, eye, FramePerCube, per_cube_block));
                 }
             }
             if (!per_cube_frames) per_cubes.push_back(Timing{});
             Timing empty = median(empties), batched = median(batches), per_cube = median(per_cubes);
-            std::vector<uint8_t> a = read_frame(renderer, city, FrameBatched);
-            std::vector<uint8_t> b = read_frame(renderer, city, FramePerCube);
+            std::vector<uint8_t> a = read_frame(renderer, city, eye, FrameBatched);
+            std::vector<uint8_t> b = read_frame(renderer, city, eye, FramePerCube);
             std::printf("%-26s %6.2f ms %6.1f %7.1f %9.0f | %6.2f ms %8.1f | %5.2f ms | %6.2f %6.2f | %d\n",
                         view.name.c_str(), batched.ms_per_frame, batched.draws_per_frame,
                         batched.ranges_per_frame, batched.vertices_per_frame, per_cube.ms_per_frame, per_cube.draws_per_frame,

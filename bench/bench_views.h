@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "render/frame_view.h"
+
 struct Player;
 
 struct BenchView {
@@ -17,6 +19,6 @@ struct BenchView {
 // orthographic, and a free camera high above the city.
 std::vector<BenchView> bench_views();
 
-// Sets the camera switches and angles of `view` and updates the camera once
-// (mouse at rest) for `player`.
-void apply_view(const BenchView& view, const Player& player);
+// The frame's view of a camera with the switches and angles of `view`,
+// updated once (mouse at rest) for `player`.
+FrameView frame_view_of(const BenchView& view, const Player& player);

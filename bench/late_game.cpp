@@ -12,7 +12,6 @@
 #include "actors/player.h"
 #include "actors/round_setup.h"
 #include "bench/bench_timing.h"
-#include "render/camera.h"
 #include "render/detail.h"
 #include "render/frustum.h"
 #include "render/mesh_handles.h"
@@ -55,12 +54,11 @@ std::unique_ptr<Pack> late_pack(CityGrid& city) {
     return pack;
 }
 
-std::vector<Ant> ants_in_view(const std::vector<Ant>& ants) {
-    FrustumPlanes planes = extract_frustum_planes(projection_matrix, view_matrix);
+std::vector<Ant> ants_in_view(const std::vector<Ant>& ants, const FrameView& view) {
     std::vector<Ant> seen;
     for (const Ant& ant : ants) {
         glm::vec3 centre(2.0f * ant.pos_x, 2.0f * ant.pos_y, 2.0f * ant.pos_z);
-        if (cube_in_frustum(planes, centre, 1.0f)) seen.push_back(ant);
+        if (cube_in_frustum(view.frustum, centre, 1.0f)) seen.push_back(ant);
     }
     return seen;
 }
@@ -75,6 +73,7 @@ void bench_late_game(GLFWwindow* window, Renderer& renderer, CityGrid& city,
     std::unique_ptr<Pack> pack = late_pack(city);
     std::vector<Ant> first(pack->ants.begin(), pack->ants.begin() + kFirstPack);
     int frame = 0;
+    FrameView eye;
     auto scene = [&](const std::vector<Ant>& ants, bool pixels) {
         glDisable(GL_SCISSOR_TEST);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -83,7 +82,8 @@ void bench_late_game(GLFWwindow* window, Renderer& renderer, CityGrid& city,
             glEnable(GL_SCISSOR_TEST);
             glScissor(0, 0, 1, 1);
         }
-        draw_scene(renderer, city, pack->player, pack->hostage, pack->grenade, ants, true, frame);
+        draw_scene(renderer, eye, city, pack->player, pack->hostage, pack->grenade, ants, true,
+                   frame);
         frame = (frame + 1) % kAnimationFrames;
         glDisable(GL_SCISSOR_TEST);
     };
@@ -93,7 +93,7 @@ void bench_late_game(GLFWwindow* window, Renderer& renderer, CityGrid& city,
             glEnable(GL_SCISSOR_TEST);
             glScissor(0, 0, 1, 1);
         }
-        renderer.draw_city(city, MeshCube, camera_frame_view());
+        renderer.draw_city(city, MeshCube, eye);
         glDisable(GL_SCISSOR_TEST);
     };
 
@@ -103,8 +103,8 @@ void bench_late_game(GLFWwindow* window, Renderer& renderer, CityGrid& city,
                 "view", "5 ants", "calls", "vertices", "101 ants", "calls", "vertices", "seen",
                 "x 5", "city", "culled", "pixels", "drawn", "full", "vertices", "x 5");
     for (const BenchView& view : views) {
-        apply_view(view, pack->player);
-        std::vector<Ant> seen = ants_in_view(pack->ants);
+        eye = frame_view_of(view, pack->player);
+        std::vector<Ant> seen = ants_in_view(pack->ants, eye);
         std::vector<std::function<void()>> draws(KindCount);
         draws[City] = [&] { city_only(true); };
         draws[CityNoPixels] = [&] { city_only(false); };

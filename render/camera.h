@@ -3,7 +3,8 @@
 // eye, with a perspective or an orthographic projection. The play state
 // reads the clock, the mouse and the keys and hands them over once per
 // rendered frame; the camera only turns them into projection_matrix and
-// view_matrix, which the passes take through camera_frame_view.
+// view_matrix, which the passes take through camera_frame_view. Plain data
+// and arithmetic: nothing here touches OpenGL or the window.
 #include <glm/glm.hpp>
 
 #include "render/frame_view.h"
@@ -18,15 +19,21 @@ constexpr double kHalfPi = 1.5707963267948966;
 constexpr float kRightAngleApprox = 1.57f;      // the right vector uses this, not pi/2
 constexpr float kPitchLimit = 1.5533430f;       // 89 degrees: past straight up the view turns over
 
-extern bool free_camera;    // false: first person, player not drawn
-extern bool orthographic;   // false: perspective
-extern glm::vec3 camera_position;
-extern float camera_speed;
-extern float free_yaw, free_pitch;
-extern float first_person_yaw_offset, first_person_pitch;
-extern double last_update_time;
-extern glm::mat4 projection_matrix;
-extern glm::mat4 view_matrix;
+// The session keeps one for the whole run: the switches and the angles
+// carry over from game to game and across the screens and menus.
+struct Camera {
+    bool free_camera = false;   // false: first person, player not drawn
+    bool orthographic = false;  // false: perspective
+    glm::vec3 camera_position{0.0f, 0.0f, 5.0f};  // the free eye, world units
+    float camera_speed = kCameraStartSpeed;
+    float free_yaw = 0.0f, free_pitch = 0.0f;  // radians
+    float first_person_yaw_offset = 0.0f, first_person_pitch = 0.0f;
+    double last_update_time = 0.0;  // seconds
+    bool clock_started = false;     // false: the next update restarts the time base
+    // The matrices of the last update; outside play they keep showing it.
+    glm::mat4 projection_matrix{1.0f};
+    glm::mat4 view_matrix{1.0f};
+};
 
 // What the camera is handed each frame.
 struct CameraInputs {
@@ -38,15 +45,15 @@ struct CameraInputs {
 };
 
 // Turns the inputs into both matrices for the player's view.
-void update_camera(const CameraInputs& inputs, const Player& player);
+void update_camera(Camera& camera, const CameraInputs& inputs, const Player& player);
 
 // The next update starts a fresh time step (dt 0). The loop calls it while
 // play is paused, so the time spent in menus and screens never moves the
 // free camera.
-void restart_camera_clock();
+void restart_camera_clock(Camera& camera);
 
 // The matrices and the view switch as they stand, for the frame's passes.
-FrameView camera_frame_view();
+FrameView camera_frame_view(const Camera& camera);
 
 // The two projections, exactly as the camera builds them.
 glm::mat4 camera_projection(bool use_orthographic);

@@ -4,7 +4,6 @@
 #include "actors/grenade.h"
 #include "actors/hostage.h"
 #include "actors/player.h"
-#include "render/camera.h"
 #include "render/detail.h"
 #include "render/frame_picture.h"
 #include "render/mesh_handles.h"
@@ -84,10 +83,9 @@ std::vector<MeshDraw> actor_draws(const Player& player, const Hostage& hostage,
     return list;
 }
 
-void draw_scene(Renderer& renderer, const CityGrid& city, const Player& player,
-                const Hostage& hostage, const Grenade& grenade, const std::vector<Ant>& ants,
-                bool player_is_girl, int frame) {
-    FrameView view = camera_frame_view();
+void draw_scene(Renderer& renderer, const FrameView& view, const CityGrid& city,
+                const Player& player, const Hostage& hostage, const Grenade& grenade,
+                const std::vector<Ant>& ants, bool player_is_girl, int frame) {
     // Which actors to draw is settled before any drawing.
     std::vector<MeshDraw> draws = draws_in_view(
         actor_draws(player, hostage, grenade, ants, player_is_girl, view.free_camera, frame),

@@ -45,8 +45,9 @@ std::vector<MeshDraw> actor_draws(const Player& player, const Hostage& hostage,
                                   const Grenade& grenade, const std::vector<Ant>& ants,
                                   bool player_is_girl, bool free_camera, int animation_frame);
 
-// The city, then the actors' draws in the camera's current view, less those
-// hidden behind street-level blocks, small ants with their far meshes.
-void draw_scene(Renderer& renderer, const CityGrid& city, const Player& player,
-                const Hostage& hostage, const Grenade& grenade, const std::vector<Ant>& ants,
-                bool player_is_girl, int animation_frame);
+// The city, then the actors' draws in the frame's view, less those hidden
+// behind street-level blocks, small ants with their far meshes. The player
+// is drawn with the free camera only.
+void draw_scene(Renderer& renderer, const FrameView& view, const CityGrid& city,
+                const Player& player, const Hostage& hostage, const Grenade& grenade,
+                const std::vector<Ant>& ants, bool player_is_girl, int animation_frame);

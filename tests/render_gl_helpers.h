@@ -38,10 +38,11 @@ inline void set_up(Renderer& r, uint32_t texture) {
     r.block_texture = texture;
 }
 
-inline void look(const glm::mat4& projection, const glm::vec3& eye, const glm::vec3& direction) {
-    projection_matrix = projection;
+// The frame's view from `eye` along `direction`.
+inline FrameView look(const glm::mat4& projection, const glm::vec3& eye, const glm::vec3& direction,
+                      bool free_camera = false) {
     glm::vec3 up = std::abs(direction.z) > 0.99f ? glm::vec3(0, 1, 0) : glm::vec3(0, 0, 1);
-    view_matrix = glm::lookAt(eye, eye + direction, up);
+    return make_frame_view(projection, glm::lookAt(eye, eye + direction, up), free_camera);
 }
 
 inline bool close_colour(const unsigned char* a, const unsigned char* b) {

@@ -51,8 +51,7 @@ TEST(PictureFit, LargestCentredFourByThreeRectangleAndTheWindowCentre) {
 std::vector<unsigned char> draw_frame(Renderer& r, const CityGrid& city, int& width, int& height) {
     get_framebuffer_size(width, height);
     begin_frame_picture(width, height);
-    render_test::look(kPerspective, glm::vec3(124, 274, 2.8f), glm::vec3(0, -1, 0));
-    r.draw_city(city, MeshCube, camera_frame_view());
+    r.draw_city(city, MeshCube, render_test::look(kPerspective, glm::vec3(124, 274, 2.8f), glm::vec3(0, -1, 0)));
     ScreenResources screens;
     sf::Font font;
     screens.init_menus(font, float(kPictureWidth), float(kPictureHeight));

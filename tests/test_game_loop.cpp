@@ -160,17 +160,16 @@ TEST_F(GameLoop, ResyncKeepsMenuTimeOutOfTheSimulation) {
 // not by the ten seconds spent in the menu.
 TEST_F(GameLoop, FreeCameraStepAfterTheMenuSpansOneFrame) {
     start_playing();
-    free_camera = true;
+    Camera& camera = session->camera;
+    camera.free_camera = true;
     frames(10, kSixtyFps);
-    const glm::vec3 before = camera_position;
+    const glm::vec3 before = camera.camera_position;
     game_state = OptionsMenu;
     frames(600, kSixtyFps);
     game_state = Playing;
     input.press(kKeyUp);
     frame(kSixtyFps);
-    const float moved = glm::distance(camera_position, before);
-    free_camera = false;
-    camera_position = glm::vec3(0.0f, 0.0f, 5.0f);
+    const float moved = glm::distance(camera.camera_position, before);
     EXPECT_LT(moved, kCameraStartSpeed * 2.0f * kSixtyFps);
 }
 

@@ -216,7 +216,6 @@ TEST(ActorPicture, InstancedDrawsMatchOneDrawPerMeshWithManyAnts) {
         ants.push_back(ant);
     }
     gl_test::OffscreenTarget target;
-    free_camera = true;
     struct Eye {
         glm::vec3 at, direction;
         int ant_pixels;  // at least, beyond the city's
@@ -226,8 +225,8 @@ TEST(ActorPicture, InstancedDrawsMatchOneDrawPerMeshWithManyAnts) {
     for (const Eye& e : {Eye{{44, 44, 5}, {-0.1f, -1, -0.15f}, 15000, false},
                          Eye{{44, 34, 30}, {0, -0.5f, -1}, 15000, false},
                          Eye{{44, 120, 40}, {-0.1f, -1, -0.45f}, 1500, true}}) {
-        render_test::look(camera_projection(false), e.at, glm::normalize(e.direction));
-        FrameView view = camera_frame_view();
+        const FrameView view = render_test::look(camera_projection(false), e.at,
+                                                 glm::normalize(e.direction), true);
         target.begin();
         r.draw_city(city, MeshCube, view);
         std::vector<unsigned char> city_only = target.read();
@@ -258,7 +257,6 @@ TEST(ActorPicture, InstancedDrawsMatchOneDrawPerMeshWithManyAnts) {
                 << frame;
         }
     }
-    free_camera = false;
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
     r.release();
 }
@@ -290,10 +288,8 @@ TEST(ActorPicture, AntsLeftOutBehindStreetBlocksChangeNoPixel) {
     }
     put(ants[0], 24, 28, 0.0f);  // just behind the lone block
     gl_test::OffscreenTarget target;
-    free_camera = false;
-    render_test::look(camera_projection(false), glm::vec3(44, 60, 2.8f),
-                      glm::normalize(glm::vec3(0.05f, -1, -0.04f)));
-    FrameView view = camera_frame_view();
+    const FrameView view = render_test::look(camera_projection(false), glm::vec3(44, 60, 2.8f),
+                                             glm::normalize(glm::vec3(0.05f, -1, -0.04f)));
     ASSERT_TRUE(view.perspective);
     std::vector<MeshDraw> all =
         draws_in_view(actor_draws(player, hostage, grenade, ants, true, false, 4), view.frustum);

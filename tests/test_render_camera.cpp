@@ -5,63 +5,61 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 #include "actors/player.h"
-#include "app/game_loop.h"
+#include "app/camera_input.h"
 #include "app/key_codes.h"
 #include "scripted_platform.h"
 #include "render/camera.h"
 
 namespace {
 
-class Camera : public testing::Test {
+class CameraUpdate : public testing::Test {
 protected:
     CameraInputs in;
     Player player;
+    Camera camera;
 
     void SetUp() override {
-        update_camera(in, player);  // the first call only starts the clock
-        free_camera = orthographic = false;
-        camera_position = glm::vec3(0.0f, 0.0f, 5.0f);
-        free_yaw = free_pitch = first_person_yaw_offset = first_person_pitch = 0.0f;
+        update_camera(camera, in, player);  // the first call only starts the clock
         player.pos_x = 62.0f;
         player.pos_y = 137.0f;
         player.pos_z = 1.0f;
     }
     void frame(double seconds) {
         in.now += seconds;
-        update_camera(in, player);
+        update_camera(camera, in, player);
     }
-    glm::vec3 eye() const { return glm::vec3(glm::inverse(view_matrix)[3]); }
-    glm::vec3 forward() const { return -glm::vec3(glm::inverse(view_matrix)[2]); }
+    glm::vec3 eye() const { return glm::vec3(glm::inverse(camera.view_matrix)[3]); }
+    glm::vec3 forward() const { return -glm::vec3(glm::inverse(camera.view_matrix)[2]); }
 };
 
 }  // namespace
 
-TEST_F(Camera, RestingCursorKeepsTheAnglesAndMovingItTurns) {
-    free_camera = true;
+TEST_F(CameraUpdate, RestingCursorKeepsTheAnglesAndMovingItTurns) {
+    camera.free_camera = true;
     for (int i = 0; i < 5; ++i) frame(0.02);
-    EXPECT_EQ(free_yaw, 0.0f);
-    EXPECT_EQ(free_pitch, 0.0f);
+    EXPECT_EQ(camera.free_yaw, 0.0f);
+    EXPECT_EQ(camera.free_pitch, 0.0f);
     in.look_left = -10.0;  // ten pixels right, four up
     in.look_up = 4.0;
     frame(0.02);
-    EXPECT_FLOAT_EQ(free_yaw, -0.05f);
-    EXPECT_FLOAT_EQ(free_pitch, 0.02f);
-    EXPECT_EQ(first_person_yaw_offset, 0.0f);
+    EXPECT_FLOAT_EQ(camera.free_yaw, -0.05f);
+    EXPECT_FLOAT_EQ(camera.free_pitch, 0.02f);
+    EXPECT_EQ(camera.first_person_yaw_offset, 0.0f);
 }
 
 // Far down then far up, in each view: the pitch stops just short of
 // straight down or up, the picture never turns over, and the first pixels
 // back turn the view again at once.
-TEST_F(Camera, PitchStopsShortOfStraightDownAndUpInBothViews) {
+TEST_F(CameraUpdate, PitchStopsShortOfStraightDownAndUpInBothViews) {
     for (bool free_view : {false, true}) {
-        free_camera = free_view;
-        const float& pitch = free_view ? free_pitch : first_person_pitch;
+        camera.free_camera = free_view;
+        const float& pitch = free_view ? camera.free_pitch : camera.first_person_pitch;
         const glm::vec3 ahead = free_view ? glm::vec3(1.0f, 0.0f, 0.0f) : glm::vec3(0.0f, -1.0f, 0.0f);
         for (float sign : {-1.0f, 1.0f}) {
             in.look_up = sign * 800.0;  // four radians: upside down if unheld
             frame(0.02);
             EXPECT_EQ(pitch, sign * kPitchLimit);
-            const glm::vec3 view_up = glm::vec3(glm::inverse(view_matrix)[1]);
+            const glm::vec3 view_up = glm::vec3(glm::inverse(camera.view_matrix)[1]);
             EXPECT_GT(view_up.z, 0.0f) << "turned over, free view " << free_view;
             EXPECT_GT(glm::dot(forward(), ahead), 0.0f);  // not looking back over the head
             EXPECT_GT(forward().z * sign, 0.99f);
@@ -73,7 +71,7 @@ TEST_F(Camera, PitchStopsShortOfStraightDownAndUpInBothViews) {
     }
 }
 
-TEST_F(Camera, FirstPersonLooksAlongTheFacingTurnedAQuarterRight) {
+TEST_F(CameraUpdate, FirstPersonLooksAlongTheFacingTurnedAQuarterRight) {
     frame(0.02);
     EXPECT_NEAR(glm::distance(eye(), glm::vec3(124.0f, 274.0f, 2.8f)), 0.0f, 1e-3f);
     EXPECT_NEAR(glm::distance(forward(), glm::vec3(0.0f, -1.0f, 0.0f)), 0.0f, 1e-5f);
@@ -82,28 +80,28 @@ TEST_F(Camera, FirstPersonLooksAlongTheFacingTurnedAQuarterRight) {
     EXPECT_NEAR(glm::distance(forward(), glm::vec3(-1.0f, 0.0f, 0.0f)), 0.0f, 1e-5f);
 }
 
-TEST_F(Camera, UpWithRightShiftFliesTwoHundredUnitsASecondInEitherView) {
+TEST_F(CameraUpdate, UpWithRightShiftFliesTwoHundredUnitsASecondInEitherView) {
     in.forward = true;
     in.fast = true;
     frame(0.5);  // first person: the free eye still moves, along the player's view (-y)
-    free_camera = true;
+    camera.free_camera = true;
     frame(0.5);  // then along the free view (+x)
-    EXPECT_NEAR(glm::distance(camera_position, glm::vec3(100.0f, -100.0f, 5.0f)), 0.0f, 1e-2f);
-    EXPECT_NEAR(glm::distance(eye(), camera_position), 0.0f, 1e-2f);
+    EXPECT_NEAR(glm::distance(camera.camera_position, glm::vec3(100.0f, -100.0f, 5.0f)), 0.0f, 1e-2f);
+    EXPECT_NEAR(glm::distance(eye(), camera.camera_position), 0.0f, 1e-2f);
 }
 
-TEST_F(Camera, ProjectionSwitchesAreExactAndIndependentOfTheView) {
+TEST_F(CameraUpdate, ProjectionSwitchesAreExactAndIndependentOfTheView) {
     frame(0.01);
-    glm::mat4 perspective = projection_matrix;
+    glm::mat4 perspective = camera.projection_matrix;
     EXPECT_EQ(perspective, glm::perspective(glm::radians(45.0f), 4.0f / 3.0f, 0.1f, 450.0f));
-    orthographic = true;
-    free_camera = true;
+    camera.orthographic = true;
+    camera.free_camera = true;
     frame(0.01);
-    EXPECT_FLOAT_EQ(projection_matrix[0][0], 1.0f / 3.0f);
-    EXPECT_FLOAT_EQ(projection_matrix[3][2], float(-202.0 / 198.0));
-    orthographic = false;
+    EXPECT_FLOAT_EQ(camera.projection_matrix[0][0], 1.0f / 3.0f);
+    EXPECT_FLOAT_EQ(camera.projection_matrix[3][2], float(-202.0 / 198.0));
+    camera.orthographic = false;
     frame(0.01);
-    EXPECT_EQ(projection_matrix, perspective);
+    EXPECT_EQ(camera.projection_matrix, perspective);
 }
 
 // The play state measures the mouse against the window's centre as it is
@@ -112,10 +110,11 @@ TEST_F(Camera, ProjectionSwitchesAreExactAndIndependentOfTheView) {
 TEST(CameraInputs, CursorFromTheWindowCentreIsPutBackAndArrowsAreRead) {
     ScriptedPlatform platform;
     use_scripted_platform(&platform);
-    read_camera_inputs(7.4);
+    CameraInputReader reader;
+    reader.read(7.4);
     platform.window_width = 1280;  // maximised, say
     platform.window_height = 1024;
-    CameraInputs in = read_camera_inputs(7.45);
+    CameraInputs in = reader.read(7.45);
     EXPECT_EQ(in.look_left, 0.0);
     EXPECT_EQ(in.look_up, 0.0);
     EXPECT_EQ(platform.cursor_x, 640.0);
@@ -123,7 +122,7 @@ TEST(CameraInputs, CursorFromTheWindowCentreIsPutBackAndArrowsAreRead) {
     platform.cursor_y = 500.0;
     platform.tap(kKeyUp);
     platform.press(kKeyRightShift);
-    in = read_camera_inputs(7.5);
+    in = reader.read(7.5);
     EXPECT_EQ(in.now, 7.5);
     EXPECT_EQ(in.look_left, -10.0);
     EXPECT_EQ(in.look_up, 12.0);
@@ -131,7 +130,7 @@ TEST(CameraInputs, CursorFromTheWindowCentreIsPutBackAndArrowsAreRead) {
     EXPECT_EQ(platform.cursor_y, 512.0);
     EXPECT_TRUE(in.forward && in.fast);
     EXPECT_FALSE(in.back || in.left || in.right);
-    in = read_camera_inputs(7.6);  // the tap was read once
+    in = reader.read(7.6);  // the tap was read once
     EXPECT_FALSE(in.forward);
     EXPECT_EQ(in.look_left, 0.0);
     use_scripted_platform(nullptr);

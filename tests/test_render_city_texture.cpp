@@ -120,12 +120,12 @@ TEST(CityTexture, MergedFacesShowEachCellAsTheCubeDoes) {
         {{-20, 150, 6}, {1, 0, 0}, 1, 2},    // at the west wall (the side turned from the light)
     };
     for (const View& v : views) {
-        render_test::look(ortho, v.eye, v.direction);
+        const FrameView view = render_test::look(ortho, v.eye, v.direction);
         target.begin();
-        r.draw_city(city, MeshCube, camera_frame_view());
+        r.draw_city(city, MeshCube, view);
         std::vector<unsigned char> merged = target.read();
         target.begin();
-        r.draw_city_per_cube(city, MeshCube, camera_frame_view());
+        r.draw_city_per_cube(city, MeshCube, view);
         std::vector<unsigned char> cubes = target.read();
         const int w = gl_test::kWidth, h = gl_test::kHeight;
         // Looking along +x the screen's x runs towards -y.

@@ -29,8 +29,7 @@ bool ant_mesh(int32_t mesh) {
 
 // The game's camera looking along +y from (40, 10, 3), world units.
 FrameView view_along_y(bool use_orthographic) {
-    render_test::look(camera_projection(use_orthographic), {40, 10, 3}, {0, 1, 0});
-    return camera_frame_view();
+    return render_test::look(camera_projection(use_orthographic), {40, 10, 3}, {0, 1, 0});
 }
 
 // Ants in rows across the view, one row at each world distance ahead of
@@ -119,8 +118,8 @@ TEST(FarDetail, FarAntsLookLikeTheFullOnesAtTheSizesTheyAreDrawnAt) {
     city_test::build(city, {});
     r.render_shadow_map(city, MeshCube);
     // From above the street, so the rows lie one above the other.
-    render_test::look(camera_projection(false), {40, 10, 14}, glm::normalize(glm::vec3(0, 1, -0.2f)));
-    FrameView view = camera_frame_view();
+    const FrameView view = render_test::look(camera_projection(false), {40, 10, 14},
+                                             glm::normalize(glm::vec3(0, 1, -0.2f)));
     Player player;
     Hostage hostage;
     Grenade grenade;

@@ -104,9 +104,8 @@ TEST(RendererGl, MeshHandlesCountUpAndAFailedLoadStillTakesOne) {
     EXPECT_EQ(r.vertex_counts.back(), 0);
     EXPECT_EQ(buffer_size(r.vertex_buffers.back()), 0);
     // Drawing the empty mesh draws nothing and does not fail.
-    render_test::look(kPerspective, glm::vec3(0, 10, 2), glm::vec3(0, -1, 0));
     render_stats = RenderStats{};
-    r.draw_meshes(camera_frame_view(),
+    r.draw_meshes(render_test::look(kPerspective, glm::vec3(0, 10, 2), glm::vec3(0, -1, 0)),
                   {{missing, glm::vec3(0, 0, 1), 0.0f}, {99, glm::vec3(0, 0, 1), 0.0f}});
     EXPECT_EQ(render_stats.draw_calls, 0);
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
@@ -139,15 +138,15 @@ TEST(RendererGl, BatchedCityDrawsThePictureOfOneCallPerCube) {
         {kOrtho, {40, 40, 30}, {0.3f, 0.2f, -0.9f}},               // looking down into blocks
     };
     for (const View& v : views) {
-        render_test::look(v.projection, v.eye, glm::normalize(v.direction));
+        const FrameView view = render_test::look(v.projection, v.eye, glm::normalize(v.direction));
         target.begin();
         render_stats = RenderStats{};
-        r.draw_city(city, MeshCube, camera_frame_view());
+        r.draw_city(city, MeshCube, view);
         int64_t batched_calls = render_stats.draw_calls;
         std::vector<unsigned char> batched = target.read();
         target.begin();
         render_stats = RenderStats{};
-        r.draw_city_per_cube(city, MeshCube, camera_frame_view());
+        r.draw_city_per_cube(city, MeshCube, view);
         std::vector<unsigned char> per_cube = target.read();
         // The one-call-per-cube picture has one-pixel cracks where equal
         // depths meet; everything the batched picture shows must be there.
@@ -182,14 +181,14 @@ TEST(RendererGl, SidesTurnedFromTheLightLookTheSameWithoutTheLookup) {
                                  {{100, 60, 3.0f}, {0, 1, -0.1f}},   // sides facing +y
                                  {{148, 330, 110}, {0, -0.85f, -0.52f}}};
     for (const auto& e : eyes) {
-        render_test::look(kPerspective, e[0], glm::normalize(e[1]));
+        const FrameView view = render_test::look(kPerspective, e[0], glm::normalize(e[1]));
         target.begin();
-        r.draw_city(city, MeshCube, camera_frame_view());
+        r.draw_city(city, MeshCube, view);
         std::vector<unsigned char> split = target.read();
         uint32_t unlit = r.unlit_program;
         r.unlit_program = 0;
         target.begin();
-        r.draw_city(city, MeshCube, camera_frame_view());
+        r.draw_city(city, MeshCube, view);
         std::vector<unsigned char> single = target.read();
         r.unlit_program = unlit;
         size_t differing = 0;
@@ -258,23 +257,21 @@ TEST(RendererGl, SceneDrawsOneCallPerMeshAndThePlayerOnlyWithTheFreeCamera) {
     }
     grenade.visible = true;
     ants[1].visible = false;  // knocked out: legs only
-    render_test::look(kPerspective, glm::vec3(40, 60, 6), glm::vec3(0, -1, -0.1f));
+    FrameView view = render_test::look(kPerspective, glm::vec3(40, 60, 6), glm::vec3(0, -1, -0.1f));
     render_stats = RenderStats{};
-    r.draw_city(city, MeshCube, camera_frame_view());
+    r.draw_city(city, MeshCube, view);
     int64_t city_calls = render_stats.draw_calls;
 
-    free_camera = false;
     render_stats = RenderStats{};
-    draw_scene(r, city, player, hostage, grenade, ants, true, 3);
+    draw_scene(r, view, city, player, hostage, grenade, ants, true, 3);
     // Hostage 5 meshes, grenade 1, both ants' 7 meshes shared.
     EXPECT_EQ(render_stats.draw_calls, city_calls + 5 + 1 + 7);
-    free_camera = true;
+    view.free_camera = true;
     grenade.visible = false;
     render_stats = RenderStats{};
-    draw_scene(r, city, player, hostage, grenade, ants, false, 3);
+    draw_scene(r, view, city, player, hostage, grenade, ants, false, 3);
     // The girl and the boy share their legs.
     EXPECT_EQ(render_stats.draw_calls, city_calls + 5 + 3 + 7);
-    free_camera = false;
     r.release();
 }
 

@@ -105,11 +105,12 @@ float mean(const std::vector<float>& v) {
     return v.empty() ? 0.0f : sum / float(v.size());
 }
 
-void sample_view(Renderer& r, const CityGrid& city, const gl_test::OffscreenTarget& target, Tally& tally) {
+void sample_view(Renderer& r, const CityGrid& city, const gl_test::OffscreenTarget& target,
+                 const FrameView& view, Tally& tally) {
     target.begin();
-    r.draw_city(city, MeshCube, camera_frame_view());
+    r.draw_city(city, MeshCube, view);
     std::vector<unsigned char> pixels = target.read();
-    glm::mat4 inverse_clip = glm::inverse(projection_matrix * view_matrix);
+    glm::mat4 inverse_clip = glm::inverse(view.projection * view.view);
     for (int y = kSampleStep / 2; y < gl_test::kHeight; y += kSampleStep) {
         for (int x = kSampleStep / 2; x < gl_test::kWidth; x += kSampleStep) {
             glm::vec2 ndc((x + 0.5f) / gl_test::kWidth * 2.0f - 1.0f, (y + 0.5f) / gl_test::kHeight * 2.0f - 1.0f);
@@ -158,14 +159,15 @@ TEST(ScenePicture, SkyLitFacesAndShadowsFromThePlayerStart) {
     player.cell_y = kPlayerStartCell.y;
     player.cell_z = kPlayerStartCell.z;
     player.snap_to_cell();
-    free_camera = false;
-    orthographic = false;
-    update_camera(CameraInputs{}, player);
-    sample_view(r, city, target, tally);
+    Camera camera;
+    update_camera(camera, CameraInputs{}, player);
+    sample_view(r, city, target, camera_frame_view(camera), tally);
     // And from above the start, looking over the city, for more block tops.
     glm::vec3 above(2.0f * kPlayerStartCell.x, 2.0f * kPlayerStartCell.y + 20.0f, 60.0f);
-    render_test::look(projection_matrix, above, glm::normalize(glm::vec3(0.0f, -1.0f, -0.9f)));
-    sample_view(r, city, target, tally);
+    sample_view(r, city, target,
+                render_test::look(camera.projection_matrix, above,
+                                  glm::normalize(glm::vec3(0.0f, -1.0f, -0.9f))),
+                tally);
 
     ASSERT_GT(tally.sky, 50);
     EXPECT_GE(tally.sky_grey, tally.sky * 98 / 100);

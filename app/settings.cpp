@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "app/user_files.h"
+
 namespace {
 constexpr const char* kVolumeKey = "volume";
 constexpr const char* kDamageKey = "damage";
@@ -9,25 +11,6 @@ constexpr const char* kRadiusKey = "radius";
 constexpr const char* kFullscreenKey = "fullscreen";
 constexpr const char* kOn = "on";
 constexpr const char* kOff = "off";
-constexpr size_t kShownLength = 24;  // of a wrong value, so a report stays one short line
-
-std::string_view trim(std::string_view s) {
-    const char* blanks = " \t\r";
-    const size_t first = s.find_first_not_of(blanks);
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(blanks) - first + 1);
-}
-
-// A found text as a report shows it: quoted, printable, short.
-std::string shown(std::string_view s) {
-    std::string out = "\"";
-    for (size_t i = 0; i < s.size() && i < kShownLength; ++i) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        out += (c >= 0x20 && c < 0x7f) ? char(c) : '?';
-    }
-    if (s.size() > kShownLength) out += "...";
-    return out + "\"";
-}
 
 std::string range_text(const SettingRange& r) {
     std::string text = std::to_string(r.low) + " to " + std::to_string(r.high);
@@ -46,7 +29,7 @@ void read_number(std::string_view key, std::string_view value, const SettingRang
         return;
     }
     faults.push_back(std::string(key) + ": expected " + range_text(range) + ", found " +
-                     shown(value));
+                     shown_in_report(value));
 }
 
 void read_switch(std::string_view key, std::string_view value, bool& target,
@@ -55,7 +38,7 @@ void read_switch(std::string_view key, std::string_view value, bool& target,
         target = value == kOn;
         return;
     }
-    faults.push_back(std::string(key) + ": expected on or off, found " + shown(value));
+    faults.push_back(std::string(key) + ": expected on or off, found " + shown_in_report(value));
 }
 
 struct Seen {
@@ -67,11 +50,11 @@ void read_line(std::string_view line, int32_t number, Settings& s, Seen& seen,
     const std::string where = "line " + std::to_string(number);
     const size_t equals = line.find('=');
     if (equals == std::string_view::npos) {
-        faults.push_back(where + ": expected name = value, found " + shown(line));
+        faults.push_back(where + ": expected name = value, found " + shown_in_report(line));
         return;
     }
-    const std::string_view key = trim(line.substr(0, equals));
-    const std::string_view value = trim(line.substr(equals + 1));
+    const std::string_view key = trim_blanks(line.substr(0, equals));
+    const std::string_view value = trim_blanks(line.substr(equals + 1));
     bool* flag = key == kVolumeKey ? &seen.volume
                  : key == kDamageKey ? &seen.damage
                  : key == kRadiusKey ? &seen.radius
@@ -79,7 +62,7 @@ void read_line(std::string_view line, int32_t number, Settings& s, Seen& seen,
                  : nullptr;
     if (!flag) {
         faults.push_back(where + ": expected volume, damage, radius or fullscreen, found " +
-                         shown(key));
+                         shown_in_report(key));
         return;
     }
     if (*flag) {
@@ -107,14 +90,10 @@ int32_t step_setting(int32_t value, int32_t steps, const SettingRange& r) {
 SettingsText parse_settings(std::string_view text) {
     SettingsText result;
     Seen seen;
-    int32_t number = 0;
-    for (size_t start = 0; start <= text.size(); ++number) {
-        size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        const std::string_view line = trim(text.substr(start, end - start));
-        start = end + 1;
-        if (!line.empty() && line.front() != '#') {
-            read_line(line, number + 1, result.settings, seen, result.faults);
+    const std::vector<std::string_view> lines = user_file_lines(text);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (!lines[i].empty() && lines[i].front() != '#') {
+            read_line(lines[i], int32_t(i + 1), result.settings, seen, result.faults);
         }
     }
     const std::pair<const char*, bool> keys[] = {{kVolumeKey, seen.volume},

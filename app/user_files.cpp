@@ -7,6 +7,7 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr const char* kTempSuffix = ".tmp";
+constexpr size_t kShownLength = 24;  // of a found text, so a report stays one short line
 }  // namespace
 
 std::string user_file_path(const std::string& folder, const char* name) {
@@ -51,4 +52,32 @@ bool write_user_file(const std::string& path, const std::string& text) {
     if (written && !error) return true;
     fs::remove(temporary, error);
     return false;
+}
+
+std::vector<std::string_view> user_file_lines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    for (size_t start = 0; start <= text.size();) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        lines.push_back(trim_blanks(text.substr(start, end - start)));
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string_view trim_blanks(std::string_view s) {
+    const char* blanks = " \t\r";
+    const size_t first = s.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    return s.substr(first, s.find_last_not_of(blanks) - first + 1);
+}
+
+std::string shown_in_report(std::string_view s) {
+    std::string out = "\"";
+    for (size_t i = 0; i < s.size() && i < kShownLength; ++i) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        out += (c >= 0x20 && c < 0x7f) ? char(c) : '?';
+    }
+    if (s.size() > kShownLength) out += "...";
+    return out + "\"";
 }

@@ -1,11 +1,14 @@
 #pragma once
 // The player's own files (the settings, the best scores): where they live,
-// reading one whole, and writing one whole so an interrupted write never
-// leaves a broken file. Nothing here is a reason to stop the game: the
-// callers name each failure in one line and go on with what they have.
+// reading one whole, writing one whole so an interrupted write never leaves
+// a broken file, their lines, and a found text as a report shows it.
+// Nothing here is a reason to stop the game: the callers name each failure
+// in one line and go on with what they have.
 #include <cstdint>
 #include <ios>
 #include <string>
+#include <string_view>
+#include <vector>
 
 // `name` in `folder`; empty when the folder is unknown.
 std::string user_file_path(const std::string& folder, const char* name);
@@ -28,3 +31,11 @@ UserFileText read_user_file(const std::string& path, std::streamsize largest);
 // making the folders on the way. False, with the old file whole and no
 // temporary left, when it cannot; an empty path writes nothing.
 bool write_user_file(const std::string& path, const std::string& text);
+
+// The lines of a file's text, without their ends and the blanks round them.
+std::vector<std::string_view> user_file_lines(std::string_view text);
+// Spaces, tabs and carriage returns off both ends.
+std::string_view trim_blanks(std::string_view text);
+// A found text as a report shows it: quoted, printable, short, so a
+// report stays one short line whatever the file holds.
+std::string shown_in_report(std::string_view text);

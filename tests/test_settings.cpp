@@ -11,6 +11,7 @@
 
 #include "app/platform.h"
 #include "app/settings_file.h"
+#include "temp_files.h"
 
 namespace fs = std::filesystem;
 
@@ -74,26 +75,10 @@ protected:
         fs::remove_all(folder);
     }
     std::string path() const { return settings_file_path(); }
-    void write(const std::string& text) {
-        fs::create_directories(fs::path(path()).parent_path());
-        std::ofstream(path(), std::ios::binary) << text;
-    }
-    std::string read() const {
-        std::ifstream file(path(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), {});
-    }
-    int lines() const {
-        const std::string text = out.str();
-        return int(std::count(text.begin(), text.end(), '\n'));
-    }
-    // Nothing but the settings file itself in its folder.
-    std::vector<std::string> folder_files() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(fs::path(path()).parent_path())) {
-            names.push_back(entry.path().filename().string());
-        }
-        return names;
-    }
+    void write(const std::string& text) { write_file(path(), text); }
+    std::string read() const { return file_text(path()); }
+    int lines() const { return line_count(out.str()); }
+    std::vector<std::string> folder_files() const { return names_beside(path()); }
 };
 
 TEST_F(SettingsFile, LivesUnderXdgConfigHomeElseUnderHome) {

@@ -29,6 +29,7 @@ void end_of_intro(GameSession& s) {
     s.round_index = 0;
     s.immobilised_ants = 0;
     s.rescued_count = 0;
+    s.debug_key_used = false;
     s.screens.shown_rescued = s.screens.shown_time = s.screens.shown_score = 0;
     s.time_left = kRoundTime;
 }

@@ -12,6 +12,7 @@
 #include "actors/hostage.h"
 #include "actors/player.h"
 #include "app/audio.h"
+#include "app/best_scores.h"
 #include "app/camera_input.h"
 #include "app/loop_clock.h"
 #include "app/menu_escape.h"
@@ -54,6 +55,7 @@ struct GameSession {
     int32_t rescued_count = 0;
     int32_t death_cause = DeathNone;
     int32_t cheat_code = CheatNone;
+    bool debug_key_used = false;  // in this game, which is then not ranked
     uint32_t vertex_array = 0;
     Renderer renderer;
     std::vector<int32_t> mesh_handles;  // in registration order
@@ -61,6 +63,9 @@ struct GameSession {
     ScreenResources screens;
     // Where the settings are kept between runs; empty: not kept (tests).
     std::string settings_path;
+    // Where the best scores are kept between runs; empty: for this run only (tests).
+    std::string best_scores_path;
+    BestScoresShown best_scores;  // as the time-up screens show them
 
     // Builds the world without any window: city, actors, ants and their
     // start cells, the default bindings and the menu data. The game adds

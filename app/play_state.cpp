@@ -1,5 +1,6 @@
 #include <ostream>
 
+#include "app/game_end.h"
 #include "app/game_loop.h"
 #include "app/game_session.h"
 #include "app/game_state.h"
@@ -24,6 +25,7 @@ void playing_logic(GameSession& s, double now, std::ostream& out) {
     s.cheat_code = CheatNone;
     if (clock.pass_accumulator >= kTicksPerDecision) decision_pass(s, now, out);
     apply_round_rules(s);
+    if (game_state == TimeUpScreen) finish_game(s, out);
 }
 
 void decision_pass(GameSession& s, double now, std::ostream& out) {

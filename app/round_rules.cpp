@@ -32,6 +32,7 @@ void read_cheat_keys(GameSession& s, std::ostream& out) {
         s.cheat_code = CheatDie;
         out << "Cheat activated! DIE!" << std::endl;
     }
+    if (s.cheat_code != CheatNone) s.debug_key_used = true;
 }
 
 void count_down(GameSession& s) {

@@ -34,3 +34,8 @@ target_sources(swarmfall_core PRIVATE
   app/settings_file.cpp
   app/user_files.cpp
   app/settings_apply.cpp)
+# The best scores: the table and its text form, the file, the game's end.
+target_sources(swarmfall_core PRIVATE
+  app/best_scores.cpp
+  app/best_scores_file.cpp
+  app/game_end.cpp)

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "actors/wall_clock.h"
+#include "app/best_scores_file.h"
 #include "app/game_draw.h"
 #include "app/game_loop.h"
 #include "app/game_session.h"
@@ -67,6 +68,10 @@ bool start_up(std::unique_ptr<GameSession>& session) {
     s.init_world();
     s.settings_path = settings_file_path();
     s.screens.settings = load_settings(s.settings_path, std::cout);
+    s.best_scores_path = best_scores_file_path();
+    if (s.best_scores_path.empty()) {
+        std::cout << "Best scores are not kept: neither XDG_DATA_HOME nor HOME is set" << std::endl;
+    }
 
     if (!open_window(WindowRequest{kPictureWidth, kPictureHeight, kWindowTitle, kSamples})) {
         return fail_after_window_system(

@@ -144,11 +144,13 @@ int main(int argc, char** argv) {
     // not the soak's report, and nothing may wait for a key.
     if (!std::freopen("/dev/null", "w", stdout) || !std::freopen("/dev/null", "r", stdin)) return 1;
     if (!enter_asset_directory(argc > 0 ? argv[0] : nullptr)) return 1;
-    // RETURN in the options menu writes the settings file: the run gets a
-    // config folder of its own, removed at the end.
+    // RETURN in the options menu writes the settings file, the end of a
+    // game the best scores: the run gets config and data folders of its
+    // own, removed at the end.
     namespace fs = std::filesystem;
-    const fs::path config = fs::temp_directory_path() / ("swarmfall_soak_" + std::to_string(getpid()));
-    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    const fs::path folders = fs::temp_directory_path() / ("swarmfall_soak_" + std::to_string(getpid()));
+    setenv("XDG_CONFIG_HOME", (folders / "config").c_str(), 1);
+    setenv("XDG_DATA_HOME", (folders / "data").c_str(), 1);
 
     ScriptedPlatform input;
     // A small picture keeps the software renderer quick (every pass still
@@ -174,14 +176,14 @@ int main(int argc, char** argv) {
     if (!start_up(session)) {
         std::fprintf(stderr, "soak: the game did not start (no display?)\n");
         std::error_code error;
-        fs::remove_all(config, error);
+        fs::remove_all(folders, error);
         return 1;
     }
     main_loop(*session);
     shut_down(session);
     use_scripted_platform(nullptr);
     std::error_code error;
-    fs::remove_all(config, error);
+    fs::remove_all(folders, error);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     final_checks(watch, player, input);

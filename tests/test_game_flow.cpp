@@ -1,7 +1,9 @@
+#include "app/best_scores_file.h"
 #include "app/key_bindings.h"
 #include "app/key_codes.h"
 #include "app/round_rules.h"
 #include "loop_fixture.h"
+#include "temp_files.h"
 
 namespace {
 
@@ -62,6 +64,9 @@ TEST_F(GameFlow, RescueDeathAndTimeOutLeadThroughEveryScreenAndBack) {
     input.tap(kKeyF11);  // out of time: the game ends
     run_until_state_leaves(*this, Playing, 100);
     ASSERT_EQ(game_state, TimeUpScreen);
+    EXPECT_TRUE(session->best_scores.not_ranked);  // debugging keys were used
+    EXPECT_TRUE(session->best_scores.table.empty());
+    EXPECT_EQ(session->best_scores.marked, -1);
     run_until_state_leaves(*this, TimeUpScreen, 400);
     input.tap('P');
     frame(kFrame);
@@ -69,6 +74,35 @@ TEST_F(GameFlow, RescueDeathAndTimeOutLeadThroughEveryScreenAndBack) {
     run_until_state_leaves(*this, Intro, 400);
     EXPECT_EQ(session->score, 0);  // a new game starts from nothing
     EXPECT_EQ(session->round_index, 0);
+}
+
+// The clock ends a game begun after one where a debugging key was used: it
+// enters the best scores once, marked on the time-up screens.
+TEST_F(GameFlow, GameEndedByTheClockEntersTheBestScoresOnce) {
+    TempFolder folder("swarmfall-flow");
+    session->best_scores_path = (folder.path / "best-scores").string();
+    session->debug_key_used = true;
+    run_until_state_leaves(*this, Intro, 400);
+    input.tap(kKeyB);
+    frame(kFrame);
+    run_until_state_leaves(*this, Story, 400);
+    input.tap(kKeyEnter);
+    frame(kFrame);
+    ASSERT_EQ(game_state, Playing);
+    session->time_left = 1;
+    session->score = 250;
+    run_until_state_leaves(*this, Playing, 200);
+    ASSERT_EQ(game_state, TimeUpScreen);
+    run_until_state_leaves(*this, TimeUpScreen, 400);
+    input.tap('P');
+    frame(kFrame);
+    ASSERT_EQ(game_state, Intro);
+
+    const BestScores entered = {BestScore{250, 0, false, "2024-06-01"}};
+    EXPECT_EQ(load_best_scores(session->best_scores_path, out).table, entered);
+    EXPECT_EQ(session->best_scores.table, entered);
+    EXPECT_EQ(session->best_scores.marked, 0);
+    EXPECT_FALSE(session->best_scores.not_ranked);
 }
 
 TEST_F(GameFlow, EndOfIntroStartsAFreshGameWithTheDefaultBindings) {

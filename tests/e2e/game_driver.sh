@@ -4,7 +4,7 @@
 # for a line the game prints or for something on its screen.
 #
 #   source tests/e2e/game_driver.sh
-#   game_start build/swarmfall        # own Xvfb, own config folder, stdout captured
+#   game_start build/swarmfall        # own Xvfb, own config and data folders, stdout captured
 #   game_wait_line '^state 1 '        # next matching output line after the last one waited on
 #   game_key g                        # one tap; xdotool key names (Return, Escape, F8, w ...)
 #   game_shot /path/shot.png          # screenshot of the game window
@@ -78,8 +78,9 @@ game_stop() {
   fi
 }
 
-# game_start BINARY: a 1024 x 768 virtual screen, the game on it with an
-# empty settings folder and silent audio, and its window focused.
+# game_start BINARY: a 1024 x 768 virtual screen, the game on it with empty
+# settings and data folders ($GAME_TMP/config, $GAME_TMP/data: a script may
+# put files there) and silent audio, and its window focused.
 game_start() {
   local binary
   binary="$(readlink -f "$1")" || game_fail "no game binary at $1"
@@ -90,7 +91,7 @@ game_start() {
   GAME_TMP="$(mktemp -d "${TMPDIR:-/tmp}/swarmfall-e2e.XXXXXX")"
   trap game_stop EXIT
   trap 'exit 1' TERM INT HUP
-  mkdir -p "$GAME_TMP/config"
+  mkdir -p "$GAME_TMP/config" "$GAME_TMP/data"
 
   # -displayfd picks a free display number itself, so parallel runs never collide.
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$GAME_TMP/display" \
@@ -105,7 +106,7 @@ game_start() {
   done
   export DISPLAY=":$(tr -d '[:space:]' <"$GAME_TMP/display")"
 
-  XDG_CONFIG_HOME="$GAME_TMP/config" ALSOFT_DRIVERS=null \
+  XDG_CONFIG_HOME="$GAME_TMP/config" XDG_DATA_HOME="$GAME_TMP/data" ALSOFT_DRIVERS=null \
     "$binary" </dev/null >"$GAME_TMP/stdout" 2>"$GAME_TMP/stderr" &
   GAME_PID=$!
   GAME_LINE=0

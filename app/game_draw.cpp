@@ -57,8 +57,14 @@ void draw_game_state(GameSession& s, std::ostream& out) {
     case ScoreWaitKey: draw_score_prompt(screens); break;
     case OptionsMenu: draw_options_menu(screens); break;
     case ControlsMenu: draw_controls_menu(screens, key_bindings, s.rebinding); break;
-    case TimeUpScreen: draw_time_up_screen(screens); break;
-    case TimeUpWaitKey: draw_time_up_prompt(screens); break;
+    case TimeUpScreen:
+        draw_best_scores(s.best_scores);
+        draw_time_up_screen(screens);
+        break;
+    case TimeUpWaitKey:
+        draw_best_scores(s.best_scores);
+        draw_time_up_prompt(screens);
+        break;
     case DeathMessage:
         draw_world(s);
         draw_death_message(s);

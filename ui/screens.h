@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 
+#include "app/best_scores.h"
 #include "ui/screen_resources.h"
 
 // Loads the image program and every screen image; needs a GL context.
@@ -19,6 +20,9 @@ void draw_score_screen(const ScreenResources& screens);
 void draw_score_prompt(const ScreenResources& screens);
 void draw_time_up_screen(const ScreenResources& screens);
 void draw_time_up_prompt(const ScreenResources& screens);
+// The best games under the time-up screens' statistics; like them, drawn
+// before the screen's image.
+void draw_best_scores(const BestScoresShown& shown);
 
 void draw_options_menu(const ScreenResources& screens);
 void draw_controls_menu(ScreenResources& screens, std::map<int32_t, int32_t> bindings,

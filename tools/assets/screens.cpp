@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "tools/assets/screen_art.h"
+#include "ui/best_scores_layout.h"
 
 namespace assets {
 
@@ -87,9 +88,9 @@ Image story_image(const ScreenFonts& f, bool with_prompt) {
 }
 
 // Labels sit left of the column where the game prints the numbers, on a
-// light band so the red digits stand out.
-Image stats_image(const ScreenFonts& f, const char* heading, Rgba heading_colour, bool with_prompt,
-                  const char* prompt) {
+// light band so the red digits stand out. A null prompt draws none.
+Image stats_image(const ScreenFonts& f, const char* heading, Rgba heading_colour, const char* prompt,
+                  float prompt_y = 640) {
   Image img(ScreenWidth, ScreenHeight);
   paint_dusk_city(img, 37);
   img.blend_rect(0, 0, ScreenWidth, ScreenHeight, rgb(10, 6, 20), 0.35f);
@@ -107,11 +108,27 @@ Image stats_image(const ScreenFonts& f, const char* heading, Rgba heading_colour
     draw_text(img, f.bold, labels[i], num_x - 30 - w, top + size * 0.02f, lab);
     img.blend_rect(int(num_x - 18), int(top + 4), 4, int(size - 8), rgb(120, 70, 40), 1.0f);
   }
-  if (with_prompt) {
+  if (prompt) {
     TextStyle p = style(44, rgb(255, 230, 110), 3.0f);
     p.shadow_colour = rgb(30, 10, 20);
-    draw_text(img, f.bold, prompt, ScreenWidth / 2.0f, 640, p, AlignCentre);
+    draw_text(img, f.bold, prompt, ScreenWidth / 2.0f, prompt_y, p, AlignCentre);
   }
+  return img;
+}
+
+// The time-up screens: the statistics, then a light panel where the game
+// prints the best games in dark blue, with a rule under the column names;
+// the prompt moves below it.
+Image time_up_image(const ScreenFonts& f, const char* prompt) {
+  constexpr int pad = 8;
+  const int left = int(text_x_to_pixel(kBestScoresLeft)) - pad;
+  const int top = int(text_y_to_pixel(kBestScoresTop)) - pad;
+  const int right = int(text_x_to_pixel(kBestScoresLeft + kBestScoresWidth)) + pad;
+  const int bottom = int(text_y_to_pixel(kBestScoresBottom)) + pad;
+  Image img = stats_image(f, "TIME'S UP", rgb(255, 90, 60), prompt, float(bottom + 8));
+  paint_panel(img, left, top, right - left, bottom - top, rgb(246, 232, 200), rgb(120, 70, 40), 0.95f);
+  const float rule = text_y_to_pixel(kBestScoresTop + 2 * kBestScoresPitch) - 2;
+  img.blend_rect(left + pad, int(rule), right - left - 2 * pad, 2, rgb(120, 70, 40), 1.0f);
   return img;
 }
 
@@ -155,12 +172,11 @@ std::vector<ScreenImage> make_all_screens(const ScreenFonts& f) {
   out.push_back({"texture/intro_press_2.DDS", prompt_image(f, false)});
   out.push_back({"texture/story.DDS", story_image(f, false)});
   out.push_back({"texture/story_press.DDS", story_image(f, true)});
-  out.push_back({"texture/score.DDS", stats_image(f, "RESCUED!", rgb(120, 240, 120), false, "")});
-  out.push_back({"texture/score_press.DDS", stats_image(f, "RESCUED!", rgb(120, 240, 120), true,
-                                                        "PRESS ANY KEY FOR THE NEXT ROUND")});
-  out.push_back({"texture/timeup.DDS", stats_image(f, "TIME'S UP", rgb(255, 90, 60), false, "")});
-  out.push_back({"texture/timeup_press.DDS", stats_image(f, "TIME'S UP", rgb(255, 90, 60), true,
-                                                         "PRESS ANY KEY")});
+  out.push_back({"texture/score.DDS", stats_image(f, "RESCUED!", rgb(120, 240, 120), nullptr)});
+  out.push_back({"texture/score_press.DDS",
+                 stats_image(f, "RESCUED!", rgb(120, 240, 120), "PRESS ANY KEY FOR THE NEXT ROUND")});
+  out.push_back({"texture/timeup.DDS", time_up_image(f, nullptr)});
+  out.push_back({"texture/timeup_press.DDS", time_up_image(f, "PRESS ANY KEY")});
   out.push_back({"texture/background.DDS", menu_backdrop(f)});
   return out;
 }

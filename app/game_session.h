@@ -1,7 +1,6 @@
 #pragma once
 // Every object and counter the game owns for the whole run. Built once by
 // the entry point; the other modules get references into it.
-#include <SFML/Graphics/Font.hpp>
 #include <cstdint>
 #include <string>
 #include <glm/vec3.hpp>
@@ -59,7 +58,6 @@ struct GameSession {
     uint32_t vertex_array = 0;
     Renderer renderer;
     std::vector<int32_t> mesh_handles;  // in registration order
-    sf::Font font;  // never loaded: only the menu labels' font reference
     ScreenResources screens;
     // Where the settings are kept between runs; empty: not kept (tests).
     std::string settings_path;

@@ -22,6 +22,10 @@ depends="$(dpkg-deb -f "$deb" Depends)"
 for library in libglfw3 libglew libsfml-audio libstdc++6; do
   [[ "$depends" == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
+# Nothing is drawn with SFML: only its audio (and the system part under it) ships.
+if [[ "$depends" == *libsfml-graphics* ]]; then
+  fail "Depends names libsfml-graphics: $depends"
+fi
 if grep -E -- '-dev\b|\b(gcc|g\+\+|cmake|make|build-essential|libgtest)' <<< "$depends"; then
   fail "Depends names a build package: $depends"
 fi

@@ -53,8 +53,7 @@ std::vector<unsigned char> draw_frame(Renderer& r, const CityGrid& city, int& wi
     begin_frame_picture(width, height);
     r.draw_city(city, MeshCube, render_test::look(kPerspective, glm::vec3(124, 274, 2.8f), glm::vec3(0, -1, 0)));
     ScreenResources screens;
-    sf::Font font;
-    screens.init_menus(font, float(kPictureWidth), float(kPictureHeight));
+    screens.init_menus(float(kPictureWidth), float(kPictureHeight));
     Player player;
     Hostage hostage;
     draw_hud(screens, player, hostage, 999);

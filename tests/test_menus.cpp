@@ -14,9 +14,8 @@
 namespace {
 
 struct Menus : ::testing::Test {
-    sf::Font font;
     ScreenResources screens;
-    void SetUp() override { screens.init_menus(font, 1024.0f, 768.0f); }
+    void SetUp() override { screens.init_menus(1024.0f, 768.0f); }
 
     // Presses Right (or Left) `count` times on `item`; the values seen after each press.
     std::string walk(int32_t item, int count, bool up) {

@@ -65,7 +65,6 @@ bool green(const unsigned char* p) { return p[1] > 200 && p[0] < 60 && p[2] < 60
 
 struct TextOnScreen : ::testing::Test {
     gl_test::OffscreenTarget* target = nullptr;
-    sf::Font font;
     ScreenResources screens;
     Player player;
     Hostage hostage;
@@ -77,7 +76,7 @@ struct TextOnScreen : ::testing::Test {
         testing::internal::CaptureStdout();
         init_text_overlay("texture/Holstein.DDS");
         testing::internal::GetCapturedStdout();
-        screens.init_menus(font, 1024.0f, 768.0f);
+        screens.init_menus(1024.0f, 768.0f);
     }
     void TearDown() override {
         if (!target) return;

@@ -3,9 +3,9 @@
 
 namespace {
 constexpr int32_t kActionCount = 12;
-const sf::Color kRebindColour{192, 0, 0, 255};
+constexpr Colour kRebindColour{192, 0, 0, 255};
 
-void print_label(const MenuLabel& label, const std::string& text, const sf::Color& colour) {
+void print_label(const MenuLabel& label, const std::string& text, const Colour& colour) {
     print_text(text.c_str(), int32_t(label.x), int32_t(label.y), int32_t(label.character_size),
                float(colour.r), float(colour.g), float(colour.b));
 }

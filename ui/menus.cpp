@@ -22,7 +22,7 @@ float controls_row_y(const ScreenResources& s, int32_t item) {
 namespace {
 
 MenuLabel menu_label(const ScreenResources& s, std::string text, float x, float y) {
-    return MenuLabel{s.font, std::move(text), x, y, uint32_t(s.character_size), kMenuColour};
+    return MenuLabel{std::move(text), x, y, uint32_t(s.character_size), kMenuColour};
 }
 
 // Label texts are padded to a fixed width so every value starts in one column.
@@ -56,8 +56,7 @@ std::string option_text(const ScreenResources& s, int32_t item, size_t width) {
 }
 }  // namespace
 
-void ScreenResources::init_menus(const sf::Font& menu_font, float width, float height) {
-    font = &menu_font;
+void ScreenResources::init_menus(float width, float height) {
     character_size = 16;
     menu_left = 130;
     screen_width = width;

@@ -1,8 +1,6 @@
 #pragma once
 // Everything the non-3D screens need: the full-screen images, the menu
 // labels, settings and cursors, and the statistics shown by the HUD.
-#include <SFML/Graphics/Color.hpp>
-#include <SFML/Graphics/Font.hpp>
 #include <cstdint>
 #include <iosfwd>
 #include <string>
@@ -10,13 +8,17 @@
 
 #include "app/settings.h"
 
+// A colour on the 0 to 255 scale of each channel.
+struct Colour {
+    uint8_t r = 0, g = 0, b = 0, a = 255;
+};
+
 // Data for one line of menu text; the text overlay prints it.
 struct MenuLabel {
-    const sf::Font* font = nullptr;
     std::string text;
     float x = 0.0f, y = 0.0f;
     uint32_t character_size = 0;
-    sf::Color fill{0, 0, 0, 255};
+    Colour fill;
 };
 
 enum OptionsItem : int32_t {
@@ -35,10 +37,9 @@ constexpr int32_t kControlsReset = 12;
 constexpr int32_t kControlsReturn = 13;
 constexpr int32_t kControlsItemCount = 14;
 
-const sf::Color kMenuColour{48, 48, 144, 255};
+constexpr Colour kMenuColour{48, 48, 144, 255};
 
 struct ScreenResources {
-    const sf::Font* font = nullptr;
     int32_t character_size = 16;
     int32_t menu_left = 130;
     float screen_width = 0.0f, screen_height = 0.0f;
@@ -65,7 +66,7 @@ struct ScreenResources {
     bool player_is_girl = true;
 
     // The data half of set-up (labels, settings, cursors); no OpenGL.
-    void init_menus(const sf::Font& font, float width, float height);
+    void init_menus(float width, float height);
 };
 
 // Text rows of the menu items (and of their cursors).

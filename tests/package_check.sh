@@ -43,10 +43,12 @@ for path in ./usr/games/swarmfall ./usr/share/swarmfall/shaders/ ./usr/share/swa
             ./usr/share/doc/swarmfall/changelog.gz; do
   grep -qF " $path" <<< "$contents" || fail "the package lacks $path"
 done
+newest="$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/swarmfall/changelog.gz | zcat | sed -n 1p)"
+[[ "$newest" == "swarmfall ($version) "* ]] || fail "the changelog's newest entry is not $version: $newest"
 
 if command -v lintian > /dev/null; then
-  # Its unpacking and caches go to the work folder too.
-  # Exit status 1 is lintian's own failure, 2 an error found in the package.
+  # Its unpacking and caches go to the work folder. Exit status 1 is
+  # lintian's own failure, 2 an error found in the package.
   status=0
   HOME="$work" TMPDIR="$work" lintian --tag-display-limit 0 --fail-on error "$deb" \
     > "$work/lintian.log" 2>&1 || status=$?

@@ -17,9 +17,12 @@ void message(const char* text, int32_t x, int32_t y) {
     print_text(text, x, y, kMessageSize, 1.0f, 0.0f, 0.0f);
 }
 
-void draw_world(GameSession& s) {
-    draw_scene(s.renderer, camera_frame_view(s.camera), s.city, s.player, s.hostage, s.grenade,
-               s.ants, s.player_is_girl, s.clock.animation_frame);
+// The camera's last view, sized for the frame's picture.
+void draw_world(GameSession& s, const PictureRect& picture) {
+    FrameView view = camera_frame_view(s.camera);
+    view.picture_height = float(picture.height);
+    draw_scene(s.renderer, view, s.city, s.player, s.hostage, s.grenade, s.ants,
+               s.player_is_girl, s.clock.animation_frame);
     draw_hud(s.screens, s.player, s.hostage, s.time_left);
 }
 
@@ -32,7 +35,7 @@ void draw_death_message(const GameSession& s) {
 }
 }  // namespace
 
-void draw_game_state(GameSession& s, std::ostream& out) {
+void draw_game_state(GameSession& s, const PictureRect& picture, std::ostream& out) {
     ScreenResources& screens = s.screens;
     switch (game_state) {
     case Intro: draw_intro_cycle(screens); break;
@@ -40,17 +43,17 @@ void draw_game_state(GameSession& s, std::ostream& out) {
     case Story: draw_story(screens); break;
     case StoryWaitKey: draw_story_prompt(screens); break;
     case Playing: {
-        draw_world(s);
+        draw_world(s, picture);
         PlayMessage m = play_message(s);
         if (m.text) message(m.text, m.x, m.y);
         break;
     }
     case HaveAnotherGo:
-        draw_world(s);
+        draw_world(s, picture);
         message("'HAVE ANOTHER GO'       ", 71, kMessageRow);
         break;
     case RescueMessage:
-        draw_world(s);
+        draw_world(s, picture);
         message("'CONGRATULATIONS !!!'       ", 71, kMessageRow);
         break;
     case ScoreScreen: draw_score_screen(screens); break;
@@ -66,11 +69,11 @@ void draw_game_state(GameSession& s, std::ostream& out) {
         draw_time_up_prompt(screens);
         break;
     case DeathMessage:
-        draw_world(s);
+        draw_world(s, picture);
         draw_death_message(s);
         break;
     case HostageFound:
-        draw_world(s);
+        draw_world(s, picture);
         message("'MY HERO!'       ", 191, kMessageRow);
         message("'TAKE ME AWAY     ", 131, 252);
         message(" FROM ALL THIS!'  ", 101, 312);

@@ -55,7 +55,6 @@ struct GameSession {
     int32_t death_cause = DeathNone;
     int32_t cheat_code = CheatNone;
     bool debug_key_used = false;  // in this game, which is then not ranked
-    uint32_t vertex_array = 0;
     Renderer renderer;
     std::vector<int32_t> mesh_handles;  // in registration order
     ScreenResources screens;

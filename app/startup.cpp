@@ -86,8 +86,6 @@ bool start_up(std::unique_ptr<GameSession>& session) {
     const WindowPoint centre = cursor_centre();
     set_cursor_pos(centre.x, centre.y);
     set_gl_state();
-    glGenVertexArrays(1, &s.vertex_array);
-    glBindVertexArray(s.vertex_array);
 
     s.renderer = Renderer{};
     s.renderer.init(float(kPictureWidth), float(kPictureHeight));
@@ -117,9 +115,9 @@ void main_loop(GameSession& s) {
         // screen window, or a high-density display, changes it.
         int framebuffer_width = 0, framebuffer_height = 0;
         get_framebuffer_size(framebuffer_width, framebuffer_height);
-        begin_frame_picture(framebuffer_width, framebuffer_height);
+        const PictureRect picture = begin_frame_picture(framebuffer_width, framebuffer_height);
         if (!run_logic_pass(s, std::cout)) break;
-        draw_game_state(s, std::cout);
+        draw_game_state(s, picture, std::cout);
         show_frame();
         // After the swap, so the state's first frame is already on screen.
         report_state_change(reported_state, game_state, std::cout);
@@ -130,7 +128,6 @@ void main_loop(GameSession& s) {
 
 void shut_down(std::unique_ptr<GameSession>& s) {
     s->renderer.release();
-    glDeleteVertexArrays(1, &s->vertex_array);
     release_screen_graphics(s->screens);
     release_text_overlay();
     end_window_system();

@@ -24,7 +24,6 @@
 #include "bench/late_game.h"
 #include "render/camera.h"
 #include "render/mesh_handles.h"
-#include "render/render_stats.h"
 #include "render/renderer.h"
 #include "world/city_grid.h"
 #include "world/level_landmarks.h"
@@ -48,7 +47,7 @@ void draw_frame(Renderer& r, const CityGrid& city, const FrameView& view, FrameK
 
 Timing time_kind(GLFWwindow* window, Renderer& r, const CityGrid& city, const FrameView& view,
                  FrameKind kind, int frames) {
-    return time_frames(window, [&] { draw_frame(r, city, view, kind); }, frames);
+    return time_frames(window, r.stats, [&] { draw_frame(r, city, view, kind); }, frames);
 }
 
 std::vector<uint8_t> read_frame(Renderer& r, const CityGrid& city, const FrameView& view,

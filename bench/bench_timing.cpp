@@ -9,11 +9,12 @@
 
 #include "render/render_stats.h"
 
-Timing time_frames(GLFWwindow* window, const std::function<void()>& draw, int frames) {
+Timing time_frames(GLFWwindow* window, RenderStats& stats, const std::function<void()>& draw,
+                   int frames) {
     draw();  // warm-up: shader variants, buffer uploads
     glfwSwapBuffers(window);
     glFinish();
-    render_stats = RenderStats{};
+    stats = RenderStats{};
     auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < frames; ++i) {
         draw();
@@ -24,9 +25,9 @@ Timing time_frames(GLFWwindow* window, const std::function<void()>& draw, int fr
     std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
     Timing t;
     t.ms_per_frame = spent.count() / frames;
-    t.draws_per_frame = double(render_stats.draw_calls) / frames;
-    t.ranges_per_frame = double(render_stats.ranges) / frames;
-    t.vertices_per_frame = double(render_stats.vertices) / frames;
+    t.draws_per_frame = double(stats.draw_calls) / frames;
+    t.ranges_per_frame = double(stats.ranges) / frames;
+    t.vertices_per_frame = double(stats.vertices) / frames;
     return t;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 struct GLFWwindow;
+struct RenderStats;
 
 struct Timing {
     double ms_per_frame = 0.0;
@@ -16,8 +17,10 @@ struct Timing {
 };
 
 // Draws `frames` frames with `draw` (which clears and draws), swapping after
-// each, after one warm-up frame; the draw counters are read per frame.
-Timing time_frames(GLFWwindow* window, const std::function<void()>& draw, int frames);
+// each, after one warm-up frame; the draw counters of `stats`, where the
+// renderer keeps them, are read per frame.
+Timing time_frames(GLFWwindow* window, RenderStats& stats, const std::function<void()>& draw,
+                   int frames);
 
 // The block with the median time per frame.
 Timing median(std::vector<Timing> timings);

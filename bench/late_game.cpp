@@ -113,13 +113,13 @@ void bench_late_game(GLFWwindow* window, Renderer& renderer, CityGrid& city,
         draws[Seen101] = [&] { scene(seen, true); };
         draws[Pack101NoPixels] = [&] { scene(pack->ants, false); };
         draws[Pack101Full] = [&] {
-            use_far_detail = false;
+            renderer.use_far_detail = false;
             scene(pack->ants, true);
-            use_far_detail = true;
+            renderer.use_far_detail = true;
         };
         std::vector<std::vector<Timing>> timings(KindCount);
         for (int round = 0; round < kRounds; ++round) {
-            for (int k = 0; k < KindCount; ++k) timings[k].push_back(time_frames(window, draws[k], block));
+            for (int k = 0; k < KindCount; ++k) timings[k].push_back(time_frames(window, renderer.stats, draws[k], block));
         }
         std::vector<Timing> t(KindCount);
         for (int k = 0; k < KindCount; ++k) t[k] = median(timings[k]);

@@ -4,8 +4,6 @@
 
 #include "render/mesh_handles.h"
 
-bool use_far_detail = true;
-
 float cell_span_pixels(const FrameView& view, float picture_height, const glm::vec3& position) {
     glm::vec4 clip = view.projection * view.view * glm::vec4(2.0f * position, 1.0f);
     if (!(clip.w > 0.0f)) return std::numeric_limits<float>::infinity();

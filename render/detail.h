@@ -16,9 +16,6 @@
 
 constexpr float kFarDetailPixels = 48.0f;
 
-// On by default; the benchmark turns it off to show what it saves.
-extern bool use_far_detail;
-
 // Pixels on screen that the cell centred at `position` (cell units) spans
 // from top to bottom, in a picture `picture_height` pixels high. Infinite
 // for a cell whose centre is not in front of the eye.

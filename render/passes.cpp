@@ -11,14 +11,10 @@
 #include <glm/gtc/type_ptr.hpp>
 
 #include "render/city_culling.h"
-#include "render/frame_picture.h"
 #include "render/frustum.h"
 #include "render/light.h"
-#include "render/render_stats.h"
 #include "render/renderer.h"
 #include "world/city_grid.h"
-
-RenderStats render_stats;
 
 namespace {
 
@@ -120,30 +116,39 @@ void disable_attributes() {
     glVertexAttrib4f(kUVRectAttribute, 0.0f, 0.0f, 0.0f, 0.0f);
 }
 
-void begin_shadow_pass(const Renderer& r) {
+// The viewport the frame had is kept to be put back afterwards: the shadow
+// map has its own square one.
+struct SavedViewport {
+    GLint box[4] = {0, 0, 0, 0};
+};
+
+SavedViewport begin_shadow_pass(const Renderer& r) {
+    SavedViewport saved;
+    glGetIntegerv(GL_VIEWPORT, saved.box);
     glBindFramebuffer(GL_FRAMEBUFFER, r.shadow_framebuffer);
     glViewport(0, 0, GLsizei(r.screen_width), GLsizei(r.screen_width));
     glEnable(GL_CULL_FACE);
     glCullFace(GL_BACK);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glUseProgram(r.depth_program);
+    return saved;
 }
 
-void end_shadow_pass() {
+void end_shadow_pass(const SavedViewport& saved) {
     glDisableVertexAttribArray(0);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    use_picture_viewport();
+    glViewport(saved.box[0], saved.box[1], saved.box[2], saved.box[3]);
 }
 
-void draw_triangles(int32_t first, int32_t count) {
+void draw_triangles(RenderStats& stats, int32_t first, int32_t count) {
     if (count <= 0) return;
     glDrawArrays(GL_TRIANGLES, first, count);
-    count_draw(count);
+    count_draw(stats, count);
 }
 
 // Many ranges of the bound buffer, in the given order, with one call and
 // one state set-up.
-void draw_ranges(const std::vector<DrawRun>& ranges) {
+void draw_ranges(RenderStats& stats, const std::vector<DrawRun>& ranges) {
     std::vector<GLint> firsts;
     std::vector<GLsizei> counts;
     int64_t vertices = 0;
@@ -155,7 +160,7 @@ void draw_ranges(const std::vector<DrawRun>& ranges) {
     }
     if (firsts.empty()) return;
     glMultiDrawArrays(GL_TRIANGLES, firsts.data(), counts.data(), GLsizei(firsts.size()));
-    count_draw(vertices, int64_t(firsts.size()));
+    count_draw(stats, vertices, int64_t(firsts.size()));
 }
 
 // The cube cells in the order the one-cube-per-call passes visit them.
@@ -177,13 +182,13 @@ void for_each_city_cube(const CityGrid& city, Visit visit) {
 
 void Renderer::render_shadow_map(const CityGrid& city, int32_t cube_mesh) {
     build_city(city, cube_mesh);
-    begin_shadow_pass(*this);
+    const SavedViewport saved = begin_shadow_pass(*this);
     upload_matrix(depth_mvp_location, depth_view_projection());
     glBindBuffer(GL_ARRAY_BUFFER, city_buffer);
     glEnableVertexAttribArray(0);
     glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, kCityStride, nullptr);
-    draw_triangles(0, city_vertex_count);
-    end_shadow_pass();
+    draw_triangles(stats, 0, city_vertex_count);
+    end_shadow_pass(saved);
 }
 
 void Renderer::draw_city(const CityGrid& city, int32_t cube_mesh, const FrameView& view) {
@@ -226,7 +231,7 @@ void Renderer::draw_city(const CityGrid& city, int32_t cube_mesh, const FrameVie
             if (ranges.empty()) continue;
             glUseProgram(unlit ? unlit_program : scene_program);
             glUniform1i(unlit ? unlit_type_object_location : type_object_location, type);
-            draw_ranges(ranges);
+            draw_ranges(stats, ranges);
         }
     }
     glUseProgram(scene_program);
@@ -247,7 +252,7 @@ void Renderer::draw_near_cut(const CityGrid& city, int32_t cube_mesh, const Fram
     bind_city_attributes(near_cut_buffer);
     for (const CityRange& range : cut.ranges) {
         glUniform1i(type_object_location, range.type_object);
-        draw_triangles(range.first, range.count);
+        draw_triangles(stats, range.first, range.count);
     }
 }
 
@@ -269,7 +274,7 @@ void Renderer::draw_city_per_cube(const CityGrid& city, int32_t cube_mesh, const
         upload_matrix(mvp_location, m.view_projection * model);
         upload_matrix(model_location, model);
         upload_matrix(depth_bias_mvp_location, m.depth_bias_view_projection * model);
-        draw_triangles(0, count);
+        draw_triangles(stats, 0, count);
     });
     disable_attributes();
 }
@@ -302,7 +307,7 @@ void Renderer::draw_meshes(const FrameView& view, const std::vector<MeshDraw>& d
         int32_t count = vertex_counts[size_t(batch.mesh)];
         GLsizei instances = GLsizei(batch.models.size());
         glDrawArraysInstanced(GL_TRIANGLES, 0, count, instances);
-        count_draw(int64_t(count) * instances);
+        count_draw(stats, int64_t(count) * instances);
         first += batch.models.size();
     }
     disable_attributes();
@@ -319,7 +324,7 @@ void Renderer::draw_meshes_one_by_one(const FrameView& view, const std::vector<M
         upload_matrix(mvp_location, m.view_projection * model);
         upload_matrix(model_location, model);
         upload_matrix(depth_bias_mvp_location, m.depth_bias_view_projection * model);
-        draw_triangles(0, vertex_counts[size_t(draw.mesh)]);
+        draw_triangles(stats, 0, vertex_counts[size_t(draw.mesh)]);
     }
     disable_attributes();
 }

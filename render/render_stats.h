@@ -1,5 +1,6 @@
 #pragma once
-// Counters of the scene's draw calls, read by the benchmark and tests.
+// Counters of the scene's draw calls, kept by the renderer and read by the
+// benchmark and tests.
 #include <cstdint>
 
 struct RenderStats {
@@ -8,10 +9,8 @@ struct RenderStats {
     int64_t vertices = 0;
 };
 
-extern RenderStats render_stats;
-
-inline void count_draw(int64_t vertices, int64_t ranges = 1) {
-    ++render_stats.draw_calls;
-    render_stats.ranges += ranges;
-    render_stats.vertices += vertices;
+inline void count_draw(RenderStats& stats, int64_t vertices, int64_t ranges = 1) {
+    ++stats.draw_calls;
+    stats.ranges += ranges;
+    stats.vertices += vertices;
 }

@@ -113,6 +113,8 @@ uint32_t cut_repeating_texture(uint32_t atlas, const glm::vec4& rect) {
 void Renderer::init(float width, float height) {
     screen_width = width;
     screen_height = height;
+    glGenVertexArrays(1, &vertex_array);
+    glBindVertexArray(vertex_array);
 
     depth_program = load_shader_program(kDepthVertexShader, kDepthFragmentShader);
     depth_mvp_location = glGetUniformLocation(depth_program, "depthMVP");
@@ -187,9 +189,13 @@ void Renderer::release() {
     glDeleteTextures(1, &depth_texture);
     if (city_buffer != 0) glDeleteBuffers(1, &city_buffer);
     if (near_cut_buffer != 0) glDeleteBuffers(1, &near_cut_buffer);
+    if (instance_buffer != 0) glDeleteBuffers(1, &instance_buffer);
     city_buffer = 0;
     near_cut_buffer = 0;
+    instance_buffer = 0;
     city_source = nullptr;
+    glDeleteVertexArrays(1, &vertex_array);
+    vertex_array = 0;
 }
 
 void Renderer::build_city(const CityGrid& city, int32_t cube_mesh) {

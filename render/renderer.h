@@ -12,6 +12,7 @@
 #include "render/draw_list.h"
 #include "render/frame_view.h"
 #include "render/mesh_data.h"
+#include "render/render_stats.h"
 
 struct CityGrid;
 
@@ -37,6 +38,9 @@ uint32_t expand_to_rgba8(uint32_t texture);
 uint32_t cut_repeating_texture(uint32_t atlas, const glm::vec4& rect);
 
 struct Renderer {
+    // The one vertex array of the run, made and bound by init: every pass,
+    // the text and the screen images too, sets its attributes in it.
+    uint32_t vertex_array = 0;
     uint32_t depth_program = 0;
     int32_t depth_mvp_location = -1;
     uint32_t scene_program = 0;
@@ -82,6 +86,12 @@ struct Renderer {
     uint32_t near_cut_buffer = 0;
     // Refilled each frame with the model matrices of the meshes in view.
     uint32_t instance_buffer = 0;
+
+    // Every draw call of the passes is counted here.
+    RenderStats stats;
+    // Small ants drawn with their far models; on in the game, the benchmark
+    // turns it off to show what it saves.
+    bool use_far_detail = true;
 
     void init(float width, float height);
     int32_t add_mesh(const char* path);

@@ -5,7 +5,6 @@
 #include "actors/hostage.h"
 #include "actors/player.h"
 #include "render/detail.h"
-#include "render/frame_picture.h"
 #include "render/mesh_handles.h"
 #include "render/street_occlusion.h"
 
@@ -91,8 +90,8 @@ void draw_scene(Renderer& renderer, const FrameView& view, const CityGrid& city,
         actor_draws(player, hostage, grenade, ants, player_is_girl, view.free_camera, frame),
         view.frustum);
     if (view.perspective) draws = draws_not_hidden(draws, city, view.eye);
-    if (use_far_detail) {
-        draws = draws_at_detail(draws, view, float(frame_picture().height),
+    if (renderer.use_far_detail) {
+        draws = draws_at_detail(draws, view, view.picture_height,
                                 loaded_far_twins(renderer.vertex_counts));
     }
     renderer.draw_city(city, MeshCube, view);

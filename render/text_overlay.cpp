@@ -4,7 +4,6 @@
 
 #include <cstring>
 
-#include "render/frame_picture.h"
 #include "render/loaders.h"
 
 namespace {
@@ -79,7 +78,6 @@ void print_text_blended(const char* text, int32_t x, int32_t y, int32_t size, fl
     glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(quads.uvs.size() * sizeof(float)), quads.uvs.data(),
                  GL_STATIC_DRAW);
 
-    use_picture_viewport();
     glUseProgram(text_program);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, text_font_texture);

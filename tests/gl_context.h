@@ -37,11 +37,15 @@ inline GLFWwindow* open_window() {
     }
     while (glGetError() != GL_NO_ERROR) {
     }
-    // The game binds one vertex array for the whole run; so do the tests.
-    GLuint vao = 0;
-    glGenVertexArrays(1, &vao);
-    glBindVertexArray(vao);
     return window;
+}
+
+// The game's renderer makes and binds one vertex array for the whole run;
+// tests that draw without a renderer, or after one was released, use this.
+inline GLuint vertex_array() {
+    static GLuint vao = 0;
+    if (vao == 0) glGenVertexArrays(1, &vao);
+    return vao;
 }
 
 // A busy display server now and then refuses one connection among many
@@ -66,6 +70,7 @@ inline void reset_game_state() {
     glEnable(GL_CULL_FACE);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glViewport(0, 0, kWidth, kHeight);
+    glBindVertexArray(vertex_array());
 }
 
 // A failing loader waits for a key on stdin; tests answer with end of input.

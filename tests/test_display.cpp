@@ -48,9 +48,10 @@ TEST(PictureFit, LargestCentredFourByThreeRectangleAndTheWindowCentre) {
 
 // One game frame into the window's own framebuffer: begun from its size as
 // the main loop begins it, the city from the gate, then the status line.
-std::vector<unsigned char> draw_frame(Renderer& r, const CityGrid& city, int& width, int& height) {
+std::vector<unsigned char> draw_frame(Renderer& r, const CityGrid& city, int& width, int& height,
+                                      PictureRect& picture) {
     get_framebuffer_size(width, height);
-    begin_frame_picture(width, height);
+    picture = begin_frame_picture(width, height);
     r.draw_city(city, MeshCube, render_test::look(kPerspective, glm::vec3(124, 274, 2.8f), glm::vec3(0, -1, 0)));
     ScreenResources screens;
     screens.init_menus(float(kPictureWidth), float(kPictureHeight));
@@ -100,14 +101,14 @@ TEST(PictureGl, ResizedWindowShowsTheSceneAndHudInTheCentredRectangleWithBlackBa
     testing::internal::GetCapturedStdout();
 
     int base_w = 0, base_h = 0;
+    PictureRect picture;
     ASSERT_TRUE(resize_window(window, 1024, 768));
-    std::vector<unsigned char> base = draw_frame(r, city, base_w, base_h);
+    std::vector<unsigned char> base = draw_frame(r, city, base_w, base_h, picture);
     ASSERT_TRUE(resize_window(window, 1280, 1024));
     int w = 0, h = 0;
-    std::vector<unsigned char> big = draw_frame(r, city, w, h);
+    std::vector<unsigned char> big = draw_frame(r, city, w, h, picture);
     ASSERT_EQ(w, 1280);
     ASSERT_EQ(h, 1024);
-    const PictureRect picture = frame_picture();
     ASSERT_EQ(picture, (PictureRect{0, 32, 1280, 960}));
 
     int bar_pixels_lit = 0;
@@ -137,7 +138,6 @@ TEST(PictureGl, ResizedWindowShowsTheSceneAndHudInTheCentredRectangleWithBlackBa
     release_text_overlay();
     r.release();
     EXPECT_TRUE(resize_window(window, 1024, 768));
-    begin_frame_picture(1024, 768);
     game_window = nullptr;
     use_platform(PlatformDoors{});
 }

@@ -12,7 +12,6 @@
 #include "actors/hostage.h"
 #include "actors/player.h"
 #include "render/detail.h"
-#include "render/render_stats.h"
 #include "render/scene.h"
 #include "render/street_occlusion.h"
 #include "render_city_helpers.h"
@@ -238,9 +237,9 @@ TEST(ActorPicture, InstancedDrawsMatchOneDrawPerMeshWithManyAnts) {
             EXPECT_EQ(std::count(meshes.begin(), meshes.end(), MeshAntBodyFar) > 0, e.far);
             target.begin();
             r.draw_city(city, MeshCube, view);
-            render_stats = RenderStats{};
+            r.stats = RenderStats{};
             r.draw_meshes(view, list);
-            EXPECT_LE(render_stats.draw_calls, 7 + 5 + 3 + 1);
+            EXPECT_LE(r.stats.draw_calls, 7 + 5 + 3 + 1);
             std::vector<unsigned char> instanced = target.read();
             target.begin();
             r.draw_city(city, MeshCube, view);

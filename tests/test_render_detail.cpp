@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr float kPictureHeight = float(gl_test::kHeight);
+constexpr float kPicturePixels = float(gl_test::kHeight);
 
 std::vector<int32_t> meshes_of_draws(const std::vector<MeshDraw>& draws) {
     std::vector<int32_t> meshes;
@@ -57,9 +57,9 @@ TEST(FarDetail, SmallAntsTakeTheFarMeshesNearOnesAndOthersKeepTheirs) {
     FrameView view = view_along_y(false);
     // A cell d units ahead spans the picture height over tan(22.5 deg) d.
     float d = 100.0f;
-    EXPECT_NEAR(cell_span_pixels(view, kPictureHeight, {20, 55, 1.5f}),
-                kPictureHeight / std::tan(0.3926991f) / d, 0.05f);
-    EXPECT_TRUE(std::isinf(cell_span_pixels(view, kPictureHeight, {20, 4, 1.5f})));  // behind
+    EXPECT_NEAR(cell_span_pixels(view, kPicturePixels, {20, 55, 1.5f}),
+                kPicturePixels / std::tan(0.3926991f) / d, 0.05f);
+    EXPECT_TRUE(std::isinf(cell_span_pixels(view, kPicturePixels, {20, 4, 1.5f})));  // behind
 
     std::vector<int32_t> counts(kMeshCount, 100);
     std::vector<int32_t> twins = loaded_far_twins(counts);
@@ -74,7 +74,7 @@ TEST(FarDetail, SmallAntsTakeTheFarMeshesNearOnesAndOthersKeepTheirs) {
     grenade.visible = true;
     std::vector<Ant> ants = rows_of_ants({20.0f, 150.0f}, 3);
     std::vector<MeshDraw> list = actor_draws(player, hostage, grenade, ants, true, true, 2);
-    std::vector<MeshDraw> chosen = draws_at_detail(list, view, kPictureHeight, twins);
+    std::vector<MeshDraw> chosen = draws_at_detail(list, view, kPicturePixels, twins);
     ASSERT_EQ(chosen.size(), list.size());
     for (size_t i = 0; i < list.size(); ++i) {
         EXPECT_EQ(chosen[i].position, list[i].position);
@@ -87,12 +87,12 @@ TEST(FarDetail, SmallAntsTakeTheFarMeshesNearOnesAndOthersKeepTheirs) {
         EXPECT_EQ(chosen[i].mesh, expected) << i;
     }
     // The same pixels from a larger picture: the far ones come nearer.
-    EXPECT_EQ(meshes_of_draws(draws_at_detail(list, view, 20.0f * kPictureHeight, twins)),
+    EXPECT_EQ(meshes_of_draws(draws_at_detail(list, view, 20.0f * kPicturePixels, twins)),
               meshes_of_draws(list));
 
     // The orthographic view shows a few cells across: never far.
     FrameView flat = view_along_y(true);
-    EXPECT_EQ(meshes_of_draws(draws_at_detail(list, flat, kPictureHeight, twins)),
+    EXPECT_EQ(meshes_of_draws(draws_at_detail(list, flat, kPicturePixels, twins)),
               meshes_of_draws(list));
     // A far model that failed to load leaves its mesh as it is.
     counts[MeshAntLeg1Far + 2] = 0;
@@ -128,7 +128,7 @@ TEST(FarDetail, FarAntsLookLikeTheFullOnesAtTheSizesTheyAreDrawnAt) {
     std::vector<MeshDraw> full =
         draws_in_view(actor_draws(player, hostage, grenade, ants, true, false, 3), view.frustum);
     std::vector<MeshDraw> far =
-        draws_at_detail(full, view, kPictureHeight, loaded_far_twins(r.vertex_counts));
+        draws_at_detail(full, view, kPicturePixels, loaded_far_twins(r.vertex_counts));
     gl_test::OffscreenTarget target;
     auto picture = [&](const std::vector<MeshDraw>& draws) {
         target.begin();

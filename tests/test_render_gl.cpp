@@ -13,7 +13,6 @@
 #include "actors/grenade.h"
 #include "actors/hostage.h"
 #include "actors/player.h"
-#include "render/render_stats.h"
 #include "render/shader_variant.h"
 #include "render/scene.h"
 #include "render_city_helpers.h"
@@ -104,10 +103,10 @@ TEST(RendererGl, MeshHandlesCountUpAndAFailedLoadStillTakesOne) {
     EXPECT_EQ(r.vertex_counts.back(), 0);
     EXPECT_EQ(buffer_size(r.vertex_buffers.back()), 0);
     // Drawing the empty mesh draws nothing and does not fail.
-    render_stats = RenderStats{};
+    r.stats = RenderStats{};
     r.draw_meshes(render_test::look(kPerspective, glm::vec3(0, 10, 2), glm::vec3(0, -1, 0)),
                   {{missing, glm::vec3(0, 0, 1), 0.0f}, {99, glm::vec3(0, 0, 1), 0.0f}});
-    EXPECT_EQ(render_stats.draw_calls, 0);
+    EXPECT_EQ(r.stats.draw_calls, 0);
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 
     uint32_t first_buffer = r.vertex_buffers[0], program = r.scene_program, depth = r.depth_texture;
@@ -140,12 +139,12 @@ TEST(RendererGl, BatchedCityDrawsThePictureOfOneCallPerCube) {
     for (const View& v : views) {
         const FrameView view = render_test::look(v.projection, v.eye, glm::normalize(v.direction));
         target.begin();
-        render_stats = RenderStats{};
+        r.stats = RenderStats{};
         r.draw_city(city, MeshCube, view);
-        int64_t batched_calls = render_stats.draw_calls;
+        int64_t batched_calls = r.stats.draw_calls;
         std::vector<unsigned char> batched = target.read();
         target.begin();
-        render_stats = RenderStats{};
+        r.stats = RenderStats{};
         r.draw_city_per_cube(city, MeshCube, view);
         std::vector<unsigned char> per_cube = target.read();
         // The one-call-per-cube picture has one-pixel cracks where equal
@@ -154,7 +153,7 @@ TEST(RendererGl, BatchedCityDrawsThePictureOfOneCallPerCube) {
         EXPECT_LT(differing, gl_test::kWidth * gl_test::kHeight / 2000)
             << "eye " << v.eye.x << "," << v.eye.y << "," << v.eye.z;
         EXPECT_LE(batched_calls, 64);
-        EXPECT_GE(render_stats.draw_calls, batched_calls);
+        EXPECT_GE(r.stats.draw_calls, batched_calls);
     }
     r.release();
 }
@@ -228,9 +227,9 @@ TEST(RendererGl, ShadowPassIsOneDrawAndGivesTheWindowBack) {
     render_test::set_up(r, 0);
     CityGrid city;
     city.init();
-    render_stats = RenderStats{};
+    r.stats = RenderStats{};
     r.render_shadow_map(city, MeshCube);
-    EXPECT_EQ(render_stats.draw_calls, 1);
+    EXPECT_EQ(r.stats.draw_calls, 1);
     GLint viewport[4] = {0, 0, 0, 0}, framebuffer = -1;
     glGetIntegerv(GL_VIEWPORT, viewport);
     glGetIntegerv(GL_FRAMEBUFFER_BINDING, &framebuffer);
@@ -258,20 +257,20 @@ TEST(RendererGl, SceneDrawsOneCallPerMeshAndThePlayerOnlyWithTheFreeCamera) {
     grenade.visible = true;
     ants[1].visible = false;  // knocked out: legs only
     FrameView view = render_test::look(kPerspective, glm::vec3(40, 60, 6), glm::vec3(0, -1, -0.1f));
-    render_stats = RenderStats{};
+    r.stats = RenderStats{};
     r.draw_city(city, MeshCube, view);
-    int64_t city_calls = render_stats.draw_calls;
+    int64_t city_calls = r.stats.draw_calls;
 
-    render_stats = RenderStats{};
+    r.stats = RenderStats{};
     draw_scene(r, view, city, player, hostage, grenade, ants, true, 3);
     // Hostage 5 meshes, grenade 1, both ants' 7 meshes shared.
-    EXPECT_EQ(render_stats.draw_calls, city_calls + 5 + 1 + 7);
+    EXPECT_EQ(r.stats.draw_calls, city_calls + 5 + 1 + 7);
     view.free_camera = true;
     grenade.visible = false;
-    render_stats = RenderStats{};
+    r.stats = RenderStats{};
     draw_scene(r, view, city, player, hostage, grenade, ants, false, 3);
     // The girl and the boy share their legs.
-    EXPECT_EQ(render_stats.draw_calls, city_calls + 5 + 3 + 7);
+    EXPECT_EQ(r.stats.draw_calls, city_calls + 5 + 3 + 7);
     r.release();
 }
 

@@ -3,7 +3,6 @@
 #include <iterator>
 #include <string>
 
-#include "render/frame_picture.h"
 #include "render/loaders.h"
 #include "render/text_overlay.h"
 #include "ui/screens.h"
@@ -56,7 +55,6 @@ void release_screen_graphics(ScreenResources& s) {
 }
 
 void draw_full_screen_image(const ScreenResources& s, uint32_t texture) {
-    use_picture_viewport();
     glUseProgram(s.image_program);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, texture);

@@ -23,7 +23,7 @@ void draw_world(GameSession& s, const PictureRect& picture) {
     view.picture_height = float(picture.height);
     draw_scene(s.renderer, view, s.city, s.player, s.hostage, s.grenade, s.ants,
                s.player_is_girl, s.clock.animation_frame);
-    draw_hud(s.screens, s.player, s.hostage, s.time_left);
+    draw_hud(s.shown, s.player, s.hostage, s.time_left);
 }
 
 void draw_death_message(const GameSession& s) {
@@ -56,17 +56,17 @@ void draw_game_state(GameSession& s, const PictureRect& picture, std::ostream& o
         draw_world(s, picture);
         message("'CONGRATULATIONS !!!'       ", 71, kMessageRow);
         break;
-    case ScoreScreen: draw_score_screen(screens); break;
-    case ScoreWaitKey: draw_score_prompt(screens); break;
-    case OptionsMenu: draw_options_menu(screens); break;
+    case ScoreScreen: draw_score_screen(screens, s.shown); break;
+    case ScoreWaitKey: draw_score_prompt(screens, s.shown); break;
+    case OptionsMenu: draw_options_menu(screens, s.settings); break;
     case ControlsMenu: draw_controls_menu(screens, key_bindings, s.rebinding); break;
     case TimeUpScreen:
         draw_best_scores(s.best_scores);
-        draw_time_up_screen(screens);
+        draw_time_up_screen(screens, s.shown);
         break;
     case TimeUpWaitKey:
         draw_best_scores(s.best_scores);
-        draw_time_up_prompt(screens);
+        draw_time_up_prompt(screens, s.shown);
         break;
     case DeathMessage:
         draw_world(s, picture);

@@ -18,9 +18,9 @@ void set_state(int32_t state) { game_state = state; }
 
 // Copied on every pass of the rescue and time-up states.
 void show_statistics(GameSession& s) {
-    s.screens.shown_time = s.time_left;
-    s.screens.shown_score = s.score;
-    s.screens.shown_rescued = s.rescued_count;
+    s.shown.time = s.time_left;
+    s.shown.score = s.score;
+    s.shown.rescued = s.rescued_count;
 }
 
 void end_of_intro(GameSession& s) {
@@ -30,7 +30,7 @@ void end_of_intro(GameSession& s) {
     s.immobilised_ants = 0;
     s.rescued_count = 0;
     s.debug_key_used = false;
-    s.screens.shown_rescued = s.screens.shown_time = s.screens.shown_score = 0;
+    s.shown.rescued = s.shown.time = s.shown.score = 0;
     s.time_left = kRoundTime;
 }
 
@@ -43,7 +43,7 @@ void choose_character(GameSession& s) {
         s.player_is_girl = false;
         chosen = true;
     }
-    s.screens.player_is_girl = s.player_is_girl;
+    s.shown.player_is_girl = s.player_is_girl;
     if (chosen) {
         start_round(s);
         set_state(Story);

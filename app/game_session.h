@@ -15,6 +15,8 @@
 #include "app/camera_input.h"
 #include "app/loop_clock.h"
 #include "app/menu_escape.h"
+#include "app/settings.h"
+#include "app/shown_statistics.h"
 #include "render/renderer.h"
 #include "ui/screen_resources.h"
 #include "world/city_grid.h"
@@ -58,6 +60,8 @@ struct GameSession {
     Renderer renderer;
     std::vector<int32_t> mesh_handles;  // in registration order
     ScreenResources screens;
+    Settings settings;  // the options menu's values; they take effect at RETURN
+    ShownStatistics shown;
     // Where the settings are kept between runs; empty: not kept (tests).
     std::string settings_path;
     // Where the best scores are kept between runs; empty: for this run only (tests).

@@ -24,9 +24,9 @@ void handle_options_key(GameSession& s, std::ostream& out) {
     } else if (key_pressed(kKeyDown)) {
         options_cursor_down(screens);
     } else if (key_pressed(kKeyLeft)) {
-        options_value_down(screens);
+        options_value_down(screens, s.settings);
     } else if (key_pressed(kKeyRight)) {
-        options_value_up(screens);
+        options_value_up(screens, s.settings);
     } else if (key_pressed(kKeyEnter)) {
         switch (options_select(screens)) {
         case OptionsControl:

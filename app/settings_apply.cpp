@@ -24,7 +24,7 @@ bool apply_fullscreen(bool wanted, std::ostream& out) {
 }  // namespace
 
 void apply_settings(GameSession& s, std::ostream& out) {
-    Settings& settings = s.screens.settings;
+    Settings& settings = s.settings;
     // A refused switch shows OFF in the menu and is kept as OFF.
     settings.fullscreen = apply_fullscreen(settings.fullscreen, out);
     s.audio.set_music_volume(float(settings.volume));
@@ -35,5 +35,5 @@ void apply_settings(GameSession& s, std::ostream& out) {
 
 void return_from_options(GameSession& s, std::ostream& out) {
     apply_settings(s, out);
-    save_settings(s.settings_path, s.screens.settings, out);
+    save_settings(s.settings_path, s.settings, out);
 }

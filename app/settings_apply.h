@@ -8,7 +8,7 @@ struct GameSession;
 
 // Full screen (only a change; a refusal costs one line and leaves the game
 // in its window), music volume, the bite damage of the ants there are now,
-// the grenade's blast radius: the menu's values in the screen resources.
+// the grenade's blast radius: the menu's values in the session's settings.
 void apply_settings(GameSession& session, std::ostream& out);
 
 // RETURN: apply the menu's values, then write them to the settings file.

@@ -67,7 +67,7 @@ bool start_up(std::unique_ptr<GameSession>& session) {
     GameSession& s = *session;
     s.init_world();
     s.settings_path = settings_file_path();
-    s.screens.settings = load_settings(s.settings_path, std::cout);
+    s.settings = load_settings(s.settings_path, std::cout);
     s.best_scores_path = best_scores_file_path();
     if (s.best_scores_path.empty()) {
         std::cout << "Best scores are not kept: neither XDG_DATA_HOME nor HOME is set" << std::endl;
@@ -99,7 +99,7 @@ bool start_up(std::unique_ptr<GameSession>& session) {
     s.clock = LoopClock{};
     s.clock.frame_time_base = frame_time_base;
     s.audio.open(std::cout);
-    s.audio.start_music(float(s.screens.settings.volume));
+    s.audio.start_music(float(s.settings.volume));
     s.bitten_timer = s.hostage_bitten_timer = s.paralysed_timer = 0;
     init_screen_graphics(s.screens);
     // The settings read from the file take effect as they did at the last RETURN.

@@ -4,8 +4,9 @@
 
 #include "actors/hostage.h"
 #include "actors/player.h"
+#include "app/shown_statistics.h"
+#include "render/picture_rect.h"
 #include "render/text_overlay.h"
-#include "ui/screen_resources.h"
 
 namespace {
 constexpr int32_t kHudSize = 30;
@@ -24,12 +25,12 @@ void value(int32_t number, int32_t x, int32_t y) {
 }
 }  // namespace
 
-void draw_hud(const ScreenResources& screens, const Player& player, const Hostage& hostage,
+void draw_hud(const ShownStatistics& shown, const Player& player, const Hostage& hostage,
               int32_t time_left) {
-    const int32_t row = int32_t(screens.screen_height - float(kHudBottomMargin));
+    const int32_t row = kPictureHeight - kHudBottomMargin;
     const int32_t value_row = row - kHudSize;
-    const int32_t girl_health = screens.player_is_girl ? player.health : hostage.health;
-    const int32_t boy_health = screens.player_is_girl ? hostage.health : player.health;
+    const int32_t girl_health = shown.player_is_girl ? player.health : hostage.health;
+    const int32_t boy_health = shown.player_is_girl ? hostage.health : player.health;
 
     label("AMMO", 10, row);
     value(player.ammo, 70, value_row);
@@ -43,8 +44,8 @@ void draw_hud(const ScreenResources& screens, const Player& player, const Hostag
     const float nearer = player.nearer_hostage ? 1.0f : 0.0f;
     print_text_blended("[]", 610, row - kScannerSize, kScannerSize, 1.0f - nearer, nearer, 0.0f,
                        TextBlendAdd);
-    const std::string score = "SCORE  " + std::to_string(screens.shown_score);
-    const std::string rescued = "RESCUED  " + std::to_string(screens.shown_rescued);
+    const std::string score = "SCORE  " + std::to_string(shown.score);
+    const std::string rescued = "RESCUED  " + std::to_string(shown.rescued);
     print_text_blended(score.c_str(), 100, kScoreLineY, kScoreLineSize, 1.0f, 1.0f, 1.0f, TextBlendStencil);
     print_text_blended(rescued.c_str(), 420, kScoreLineY, kScoreLineSize, 1.0f, 1.0f, 1.0f,
                        TextBlendStencil);

@@ -3,9 +3,11 @@
 // time, the scanner, score and rescues.
 #include <cstdint>
 
-struct ScreenResources;
+struct ShownStatistics;
 struct Player;
 struct Hostage;
 
-void draw_hud(const ScreenResources& screens, const Player& player, const Hostage& hostage,
+// The girl's and the boy's health come from the player and the captive as
+// the shown character choice says.
+void draw_hud(const ShownStatistics& shown, const Player& player, const Hostage& hostage,
               int32_t time_left);

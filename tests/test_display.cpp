@@ -8,11 +8,11 @@
 #include "actors/player.h"
 #include "app/key_codes.h"
 #include "app/platform_glfw.h"
+#include "app/shown_statistics.h"
 #include "render/frame_picture.h"
 #include "render/hud.h"
 #include "render/text_overlay.h"
 #include "render_gl_helpers.h"
-#include "ui/screen_resources.h"
 #include "loop_fixture.h"
 #include "world/city_grid.h"
 
@@ -53,11 +53,9 @@ std::vector<unsigned char> draw_frame(Renderer& r, const CityGrid& city, int& wi
     get_framebuffer_size(width, height);
     picture = begin_frame_picture(width, height);
     r.draw_city(city, MeshCube, render_test::look(kPerspective, glm::vec3(124, 274, 2.8f), glm::vec3(0, -1, 0)));
-    ScreenResources screens;
-    screens.init_menus(float(kPictureWidth), float(kPictureHeight));
     Player player;
     Hostage hostage;
-    draw_hud(screens, player, hostage, 999);
+    draw_hud(ShownStatistics{}, player, hostage, 999);
     std::vector<unsigned char> pixels(size_t(width) * size_t(height) * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_BACK);
@@ -185,7 +183,7 @@ TEST_F(FullscreenMenu, WindowTakesTheScreenAndComesBackToTheBaseSize) {
     EXPECT_EQ(width, screen->width);
     EXPECT_EQ(height, screen->height);
     EXPECT_EQ(glfwGetWindowMonitor(window), glfwGetPrimaryMonitor());
-    EXPECT_TRUE(session->screens.settings.fullscreen);
+    EXPECT_TRUE(session->settings.fullscreen);
 
     switch_fullscreen();
     window_size(width, height);

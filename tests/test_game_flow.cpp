@@ -43,8 +43,8 @@ TEST_F(GameFlow, RescueDeathAndTimeOutLeadThroughEveryScreenAndBack) {
     ASSERT_EQ(game_state, RescueMessage);
     run_until_state_leaves(*this, RescueMessage, 400);
     ASSERT_EQ(game_state, ScoreScreen);
-    EXPECT_EQ(session->screens.shown_rescued, 1);
-    EXPECT_EQ(session->screens.shown_score, 500);
+    EXPECT_EQ(session->shown.rescued, 1);
+    EXPECT_EQ(session->shown.score, 500);
     run_until_state_leaves(*this, ScoreScreen, 400);
     input.tap('P');
     frame(kFrame);
@@ -111,7 +111,7 @@ TEST_F(GameFlow, EndOfIntroStartsAFreshGameWithTheDefaultBindings) {
     session->score = 530;
     session->time_left = 12;
     session->round_index = session->rescued_count = session->immobilised_ants = 2;
-    session->screens.shown_score = session->screens.shown_time = session->screens.shown_rescued = 9;
+    session->shown.score = session->shown.time = session->shown.rescued = 9;
     run_until_state_leaves(*this, Intro, 400);
     ASSERT_EQ(game_state, ChooseCharacter);
     for (int32_t action = 0; action < kBindableActionCount; ++action) {
@@ -120,8 +120,8 @@ TEST_F(GameFlow, EndOfIntroStartsAFreshGameWithTheDefaultBindings) {
     EXPECT_EQ(session->score, 0);
     EXPECT_EQ(session->time_left, 999);
     EXPECT_EQ(session->round_index + session->rescued_count + session->immobilised_ants, 0);
-    EXPECT_EQ(session->screens.shown_score + session->screens.shown_time +
-                  session->screens.shown_rescued, 0);
+    EXPECT_EQ(session->shown.score + session->shown.time +
+                  session->shown.rescued, 0);
 }
 
 TEST_F(GameFlow, DeathReadiesThePlayerDropsKnockedOutAntsAndBitesAndKeepsTheTime) {

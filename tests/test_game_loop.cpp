@@ -80,7 +80,7 @@ TEST_F(GameLoop, TimedStatesFollowTheirWaitsAndKeyWaits) {
     frame(kSixtyFps);
     EXPECT_EQ(game_state, Story);
     EXPECT_FALSE(session->player_is_girl);
-    EXPECT_FALSE(session->screens.player_is_girl);
+    EXPECT_FALSE(session->shown.player_is_girl);
 
     frame(kSixtyFps);
     frame(2.0);

@@ -8,6 +8,7 @@
 
 #include "app/key_bindings.h"
 #include "app/key_codes.h"
+#include "app/settings.h"
 #include "loop_fixture.h"
 #include "ui/screen_resources.h"
 
@@ -15,6 +16,7 @@ namespace {
 
 struct Menus : ::testing::Test {
     ScreenResources screens;
+    Settings settings;
     void SetUp() override { screens.init_menus(1024.0f, 768.0f); }
 
     // Presses Right (or Left) `count` times on `item`; the values seen after each press.
@@ -22,8 +24,8 @@ struct Menus : ::testing::Test {
         screens.options_cursor = item;
         std::string seen;
         for (int i = 0; i < count; ++i) {
-            up ? options_value_up(screens) : options_value_down(screens);
-            seen += options_line(screens, item).substr(20) + " ";
+            up ? options_value_up(screens, settings) : options_value_down(screens, settings);
+            seen += options_line(settings, item).substr(20) + " ";
         }
         return seen;
     }
@@ -38,13 +40,13 @@ TEST_F(Menus, EveryValueWrapsRoundItsOwnRangeAndCommandsHaveNone) {
     EXPECT_EQ(walk(OptionsRadius, 3, false), "1 0 3 ");
     EXPECT_EQ(walk(OptionsRadius, 2, true), "0 1 ");
     EXPECT_EQ(walk(OptionsFullscreen, 2, true), "ON OFF ");
-    const Settings before = screens.settings;
+    const Settings before = settings;
     for (int32_t item : {OptionsControl, OptionsReturn, OptionsExit}) {
         screens.options_cursor = item;
-        options_value_up(screens);
-        options_value_down(screens);
+        options_value_up(screens, settings);
+        options_value_down(screens, settings);
     }
-    EXPECT_TRUE(screens.settings == before);
+    EXPECT_TRUE(settings == before);
 }
 
 TEST_F(Menus, CursorsWrapAtBothEndsAndSelectGoesBackToTheTop) {

@@ -143,7 +143,7 @@ TEST_F(OptionsReturn, RefusedFullscreenCostsOneLineAndStaysOff) {
     switch_fullscreen();
     EXPECT_EQ(game_state, Playing);
     EXPECT_EQ(reported("Full screen is not available here; the game goes on in its window\n"), 1);
-    EXPECT_FALSE(session->screens.settings.fullscreen);  // the menu shows OFF again
+    EXPECT_FALSE(session->settings.fullscreen);  // the menu shows OFF again
     EXPECT_FALSE(kept().settings.fullscreen);
     EXPECT_EQ(input.window_width, 1024);
 }

@@ -8,10 +8,10 @@
 
 #include "actors/hostage.h"
 #include "actors/player.h"
-#include "gl_context.h"
+#include "app/shown_statistics.h"
 #include "render/hud.h"
 #include "render/text_overlay.h"
-#include "ui/screen_resources.h"
+#include "gl_context.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ bool green(const unsigned char* p) { return p[1] > 200 && p[0] < 60 && p[2] < 60
 
 struct TextOnScreen : ::testing::Test {
     gl_test::OffscreenTarget* target = nullptr;
-    ScreenResources screens;
+    ShownStatistics shown;
     Player player;
     Hostage hostage;
 
@@ -76,7 +76,6 @@ struct TextOnScreen : ::testing::Test {
         testing::internal::CaptureStdout();
         init_text_overlay("texture/Holstein.DDS");
         testing::internal::GetCapturedStdout();
-        screens.init_menus(1024.0f, 768.0f);
     }
     void TearDown() override {
         if (!target) return;
@@ -91,7 +90,7 @@ struct TextOnScreen : ::testing::Test {
         return Pixels{target->read()};
     }
     Pixels hud(int32_t time_left) {
-        return frame([&] { draw_hud(screens, player, hostage, time_left); });
+        return frame([&] { draw_hud(shown, player, hostage, time_left); });
     }
     // What `text` alone looks like where a HUD value goes.
     Pixels value_alone(const char* text, int x) {
@@ -113,7 +112,7 @@ TEST_F(TextOnScreen, AnFReadsTheRightWayUpAndTheRightWayRound) {
 }
 
 TEST_F(TextOnScreen, HudShowsTheBoysValuesUnderTheirNamesAndEveryNumberAsWritten) {
-    screens.player_is_girl = false;
+    shown.player_is_girl = false;
     player.health = 13;
     hostage.health = 7;
     Pixels with_boy = hud(-1);

@@ -11,10 +11,10 @@ void print_label(const MenuLabel& label, const std::string& text, const Colour& 
 }
 }  // namespace
 
-void draw_options_menu(const ScreenResources& s) {
+void draw_options_menu(const ScreenResources& s, const Settings& settings) {
     for (int32_t item = 0; item < kOptionsItemCount; ++item) {
         const MenuLabel& label = s.options_labels[item];
-        print_label(label, options_line(s, item), label.fill);
+        print_label(label, options_line(settings, item), label.fill);
     }
     print_label(s.options_cursor_label, s.options_cursor_label.text, s.options_cursor_label.fill);
     draw_full_screen_image(s, s.background_texture);

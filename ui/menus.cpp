@@ -1,6 +1,7 @@
 #include <ostream>
 #include <string>
 
+#include "app/settings.h"
 #include "ui/screen_resources.h"
 
 namespace {
@@ -40,19 +41,19 @@ constexpr size_t kControlsPrefixWidth = 18;
 const char* const kActionWords[12] = {"FORWARD", "RIGHT", "LEFT", "JUMP", "CAM0", "CAM1",
                                       "CAM2",    "CAM3",  "GRA0", "GRA1", "GRA2", "GRA3"};
 
-std::string option_value(const ScreenResources& s, int32_t item) {
+std::string option_value(const Settings& settings, int32_t item) {
     switch (item) {
-    case OptionsVolume: return std::to_string(s.settings.volume);
-    case OptionsDamage: return std::to_string(s.settings.damage);
-    case OptionsRadius: return std::to_string(s.settings.radius);
-    case OptionsFullscreen: return s.settings.fullscreen ? "ON" : "OFF";
+    case OptionsVolume: return std::to_string(settings.volume);
+    case OptionsDamage: return std::to_string(settings.damage);
+    case OptionsRadius: return std::to_string(settings.radius);
+    case OptionsFullscreen: return settings.fullscreen ? "ON" : "OFF";
     default: return "";
     }
 }
 
-std::string option_text(const ScreenResources& s, int32_t item, size_t width) {
+std::string option_text(const Settings& settings, int32_t item, size_t width) {
     if (item >= OptionsControl) return std::string("  ") + kOptionsWords[item];
-    return padded(kOptionsWords[item], width) + option_value(s, item);
+    return padded(kOptionsWords[item], width) + option_value(settings, item);
 }
 }  // namespace
 
@@ -61,11 +62,9 @@ void ScreenResources::init_menus(float width, float height) {
     menu_left = 130;
     screen_width = width;
     screen_height = height;
-    shown_rescued = shown_time = shown_score = 0;
     frame_counter = intro_index = prompt_index = 0;
-    settings = Settings{};
     for (int32_t k = 0; k < kOptionsItemCount; ++k) {
-        options_labels[k] = menu_label(*this, option_text(*this, k, kOptionsLabelWidth),
+        options_labels[k] = menu_label(*this, option_text(Settings{}, k, kOptionsLabelWidth),
                                        float(menu_left), options_row_y(*this, k));
     }
     const float cursor_x = float(menu_left - character_size);
@@ -75,7 +74,6 @@ void ScreenResources::init_menus(float width, float height) {
     options_cursor = 0;
     reported_options_cursor = kOptionsMenuAway;
     controls_cursor = 0;
-    player_is_girl = true;
 }
 
 void options_cursor_down(ScreenResources& s) {
@@ -93,8 +91,7 @@ void set_options_cursor(ScreenResources& s, int32_t item) {
 
 namespace {
 // Left and Right on a value: one step down or up, wrapping; the switch flips.
-void step_option(ScreenResources& s, int32_t steps) {
-    Settings& v = s.settings;
+void step_option(const ScreenResources& s, Settings& v, int32_t steps) {
     switch (s.options_cursor) {
     case OptionsVolume: v.volume = step_setting(v.volume, steps, kVolumeRange); break;
     case OptionsDamage: v.damage = step_setting(v.damage, steps, kDamageRange); break;
@@ -105,9 +102,11 @@ void step_option(ScreenResources& s, int32_t steps) {
 }
 }  // namespace
 
-void options_value_up(ScreenResources& s) { step_option(s, 1); }
+void options_value_up(const ScreenResources& s, Settings& settings) { step_option(s, settings, 1); }
 
-void options_value_down(ScreenResources& s) { step_option(s, -1); }
+void options_value_down(const ScreenResources& s, Settings& settings) {
+    step_option(s, settings, -1);
+}
 
 int32_t options_select(ScreenResources& s) {
     int32_t selected = s.options_cursor;
@@ -121,8 +120,8 @@ void report_options_cursor(ScreenResources& s, bool shown, std::ostream& out) {
     s.reported_options_cursor = cursor;
 }
 
-std::string options_line(const ScreenResources& s, int32_t item) {
-    return option_text(s, item, kOptionsLineWidth);
+std::string options_line(const Settings& settings, int32_t item) {
+    return option_text(settings, item, kOptionsLineWidth);
 }
 
 void controls_cursor_down(ScreenResources& s) {

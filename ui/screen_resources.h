@@ -1,12 +1,13 @@
 #pragma once
 // Everything the non-3D screens need: the full-screen images, the menu
-// labels, settings and cursors, and the statistics shown by the HUD.
+// labels and cursors. The values the options menu changes are the
+// session's settings; the statistics shown are the session's too.
 #include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
+struct Settings;
 
 // A colour on the 0 to 255 scale of each channel.
 struct Colour {
@@ -48,7 +49,6 @@ struct ScreenResources {
     int32_t image_sampler_location = -1;
     uint32_t background_texture = 0;
     uint32_t score_image = 0, score_prompt_image = 0;
-    int32_t shown_rescued = 0, shown_time = 0, shown_score = 0;
     uint32_t time_up_image = 0, time_up_prompt_image = 0;
     std::vector<uint32_t> intro_images;
     std::vector<uint32_t> prompt_images;
@@ -56,16 +56,14 @@ struct ScreenResources {
     int32_t intro_index = 0, prompt_index = 0;
     uint32_t story_image = 0, story_prompt_image = 0;
     MenuLabel options_labels[kOptionsItemCount];
-    Settings settings;  // the menu's values; they take effect at RETURN
     MenuLabel options_cursor_label;
     int32_t options_cursor = 0;
     int32_t reported_options_cursor = kOptionsMenuAway;  // where the last cursor line was
     MenuLabel key_label;
     MenuLabel controls_cursor_label;
     int32_t controls_cursor = 0;
-    bool player_is_girl = true;
 
-    // The data half of set-up (labels, settings, cursors); no OpenGL.
+    // The data half of set-up (labels and cursors); no OpenGL.
     void init_menus(float width, float height);
 };
 
@@ -76,8 +74,10 @@ float controls_row_y(const ScreenResources& screens, int32_t item);
 // Options menu operations (arrows and Enter).
 void options_cursor_down(ScreenResources& screens);
 void options_cursor_up(ScreenResources& screens);
-void options_value_up(ScreenResources& screens);
-void options_value_down(ScreenResources& screens);
+// Left and Right on a value: `settings` are the menu's values, which take
+// effect at RETURN.
+void options_value_up(const ScreenResources& screens, Settings& settings);
+void options_value_down(const ScreenResources& screens, Settings& settings);
 // Returns the selected item and puts the cursor back on the first one.
 int32_t options_select(ScreenResources& screens);
 void set_options_cursor(ScreenResources& screens, int32_t item);
@@ -86,7 +86,7 @@ void set_options_cursor(ScreenResources& screens, int32_t item);
 // and when its cursor has moved since the last line, not on every frame.
 void report_options_cursor(ScreenResources& screens, bool shown, std::ostream& out);
 // The text of options line k as the menu prints it.
-std::string options_line(const ScreenResources& screens, int32_t item);
+std::string options_line(const Settings& settings, int32_t item);
 
 // Controls menu operations.
 void controls_cursor_down(ScreenResources& screens);

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "app/best_scores.h"
+#include "app/shown_statistics.h"
 #include "ui/screen_resources.h"
 
 // Loads the image program and every screen image; needs a GL context.
@@ -15,15 +16,16 @@ void draw_intro_cycle(ScreenResources& screens);
 void draw_choose_prompt(ScreenResources& screens);
 void draw_story(ScreenResources& screens);
 void draw_story_prompt(const ScreenResources& screens);
-void draw_statistics(const ScreenResources& screens);
-void draw_score_screen(const ScreenResources& screens);
-void draw_score_prompt(const ScreenResources& screens);
-void draw_time_up_screen(const ScreenResources& screens);
-void draw_time_up_prompt(const ScreenResources& screens);
+void draw_statistics(const ScreenResources& screens, const ShownStatistics& shown);
+void draw_score_screen(const ScreenResources& screens, const ShownStatistics& shown);
+void draw_score_prompt(const ScreenResources& screens, const ShownStatistics& shown);
+void draw_time_up_screen(const ScreenResources& screens, const ShownStatistics& shown);
+void draw_time_up_prompt(const ScreenResources& screens, const ShownStatistics& shown);
 // The best games under the time-up screens' statistics; like them, drawn
 // before the screen's image.
 void draw_best_scores(const BestScoresShown& shown);
 
-void draw_options_menu(const ScreenResources& screens);
+// The menu's lines with the values in `settings`, which the menu changes.
+void draw_options_menu(const ScreenResources& screens, const Settings& settings);
 void draw_controls_menu(ScreenResources& screens, std::map<int32_t, int32_t> bindings,
                         bool rebinding);

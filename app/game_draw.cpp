@@ -13,8 +13,8 @@
 #include "ui/screens.h"
 
 namespace {
-void message(const char* text, int32_t x, int32_t y) {
-    print_text(text, x, y, kMessageSize, 1.0f, 0.0f, 0.0f);
+void message(const GameSession& s, const char* text, int32_t x, int32_t y) {
+    print_text(s.text, text, x, y, kMessageSize, 1.0f, 0.0f, 0.0f);
 }
 
 // The camera's last view, sized for the frame's picture.
@@ -23,14 +23,14 @@ void draw_world(GameSession& s, const PictureRect& picture) {
     view.picture_height = float(picture.height);
     draw_scene(s.renderer, view, s.city, s.player, s.hostage, s.grenade, s.ants,
                s.player_is_girl, s.clock.animation_frame);
-    draw_hud(s.shown, s.player, s.hostage, s.time_left);
+    draw_hud(s.text, s.shown, s.player, s.hostage, s.time_left);
 }
 
 void draw_death_message(const GameSession& s) {
     switch (s.death_cause) {
-    case DeathPlayer: message(" EATEN ALIVE     ", 161, kMessageRow); break;
-    case DeathHostage: message(" IVE BEEN EATEN ALIVE ", 41, kMessageRow); break;
-    default: message(" SUSPICIOUS DEATH     ", 161, kMessageRow); break;
+    case DeathPlayer: message(s, " EATEN ALIVE     ", 161, kMessageRow); break;
+    case DeathHostage: message(s, " IVE BEEN EATEN ALIVE ", 41, kMessageRow); break;
+    default: message(s, " SUSPICIOUS DEATH     ", 161, kMessageRow); break;
     }
 }
 }  // namespace
@@ -45,28 +45,28 @@ void draw_game_state(GameSession& s, const PictureRect& picture, std::ostream& o
     case Playing: {
         draw_world(s, picture);
         PlayMessage m = play_message(s);
-        if (m.text) message(m.text, m.x, m.y);
+        if (m.text) message(s, m.text, m.x, m.y);
         break;
     }
     case HaveAnotherGo:
         draw_world(s, picture);
-        message("'HAVE ANOTHER GO'       ", 71, kMessageRow);
+        message(s, "'HAVE ANOTHER GO'       ", 71, kMessageRow);
         break;
     case RescueMessage:
         draw_world(s, picture);
-        message("'CONGRATULATIONS !!!'       ", 71, kMessageRow);
+        message(s, "'CONGRATULATIONS !!!'       ", 71, kMessageRow);
         break;
-    case ScoreScreen: draw_score_screen(screens, s.shown); break;
-    case ScoreWaitKey: draw_score_prompt(screens, s.shown); break;
-    case OptionsMenu: draw_options_menu(screens, s.settings); break;
-    case ControlsMenu: draw_controls_menu(screens, key_bindings, s.rebinding); break;
+    case ScoreScreen: draw_score_screen(s.text, screens, s.shown); break;
+    case ScoreWaitKey: draw_score_prompt(s.text, screens, s.shown); break;
+    case OptionsMenu: draw_options_menu(s.text, screens, s.settings); break;
+    case ControlsMenu: draw_controls_menu(s.text, screens, key_bindings, s.rebinding); break;
     case TimeUpScreen:
-        draw_best_scores(s.best_scores);
-        draw_time_up_screen(screens, s.shown);
+        draw_best_scores(s.text, s.best_scores);
+        draw_time_up_screen(s.text, screens, s.shown);
         break;
     case TimeUpWaitKey:
-        draw_best_scores(s.best_scores);
-        draw_time_up_prompt(screens, s.shown);
+        draw_best_scores(s.text, s.best_scores);
+        draw_time_up_prompt(s.text, screens, s.shown);
         break;
     case DeathMessage:
         draw_world(s, picture);
@@ -74,9 +74,9 @@ void draw_game_state(GameSession& s, const PictureRect& picture, std::ostream& o
         break;
     case HostageFound:
         draw_world(s, picture);
-        message("'MY HERO!'       ", 191, kMessageRow);
-        message("'TAKE ME AWAY     ", 131, 252);
-        message(" FROM ALL THIS!'  ", 101, 312);
+        message(s, "'MY HERO!'       ", 191, kMessageRow);
+        message(s, "'TAKE ME AWAY     ", 131, 252);
+        message(s, " FROM ALL THIS!'  ", 101, 312);
         break;
     default: break;
     }

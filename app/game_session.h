@@ -18,6 +18,7 @@
 #include "app/settings.h"
 #include "app/shown_statistics.h"
 #include "render/renderer.h"
+#include "render/text_overlay.h"
 #include "ui/screen_resources.h"
 #include "world/city_grid.h"
 #include "actors/collision.h"
@@ -58,6 +59,7 @@ struct GameSession {
     int32_t cheat_code = CheatNone;
     bool debug_key_used = false;  // in this game, which is then not ranked
     Renderer renderer;
+    TextOverlay text;
     std::vector<int32_t> mesh_handles;  // in registration order
     ScreenResources screens;
     Settings settings;  // the options menu's values; they take effect at RETURN

@@ -95,7 +95,7 @@ bool start_up(std::unique_ptr<GameSession>& session) {
     s.time_left = kRoundTime;
     s.hero_message_pending = true;
     start_round(s);
-    init_text_overlay(kFontPath);
+    init_text_overlay(s.text, kFontPath);
     s.clock = LoopClock{};
     s.clock.frame_time_base = frame_time_base;
     s.audio.open(std::cout);
@@ -129,7 +129,7 @@ void main_loop(GameSession& s) {
 void shut_down(std::unique_ptr<GameSession>& s) {
     s->renderer.release();
     release_screen_graphics(s->screens);
-    release_text_overlay();
+    release_text_overlay(s->text);
     end_window_system();
     s.reset();
     set_wall_clock(nullptr);

@@ -4,10 +4,11 @@
 #include <cstdint>
 
 struct ShownStatistics;
+struct TextOverlay;
 struct Player;
 struct Hostage;
 
 // The girl's and the boy's health come from the player and the captive as
 // the shown character choice says.
-void draw_hud(const ShownStatistics& shown, const Player& player, const Hostage& hostage,
-              int32_t time_left);
+void draw_hud(const TextOverlay& text, const ShownStatistics& shown, const Player& player,
+              const Hostage& hostage, int32_t time_left);

@@ -10,12 +10,6 @@ namespace {
 constexpr int32_t kGlyphsPerRow = 16;
 constexpr float kGlyphCell = 1.0f / kGlyphsPerRow;
 
-GLuint text_font_texture = 0;
-GLuint text_vertex_buffer = 0;
-GLuint text_uv_buffer = 0;
-GLuint text_program = 0;
-GLint text_sampler_location = -1;
-
 void push(std::vector<float>& list, float a, float b) {
     list.push_back(a);
     list.push_back(b);
@@ -30,12 +24,13 @@ void set_blend(int32_t blend_mode) {
 }
 }  // namespace
 
-void init_text_overlay(const char* font_path) {
-    text_font_texture = load_dds_texture(font_path);
-    glGenBuffers(1, &text_vertex_buffer);
-    glGenBuffers(1, &text_uv_buffer);
-    text_program = load_shader_program("shaders/TextVertexShader.vsh", "shaders/TextVertexShader.fsh");
-    text_sampler_location = glGetUniformLocation(text_program, "myTextureSampler");
+void init_text_overlay(TextOverlay& t, const char* font_path) {
+    t.text_font_texture = load_dds_texture(font_path);
+    glGenBuffers(1, &t.text_vertex_buffer);
+    glGenBuffers(1, &t.text_uv_buffer);
+    t.text_program =
+        load_shader_program("shaders/TextVertexShader.vsh", "shaders/TextVertexShader.fsh");
+    t.text_sampler_location = glGetUniformLocation(t.text_program, "myTextureSampler");
 }
 
 // Bytes above 127 are taken as unsigned here, so they address the lower half
@@ -68,27 +63,27 @@ TextQuads build_text_quads(const char* text, int32_t x, int32_t y, int32_t size)
     return quads;
 }
 
-void print_text_blended(const char* text, int32_t x, int32_t y, int32_t size, float r, float g,
-                        float b, int32_t blend_mode) {
+void print_text_blended(const TextOverlay& t, const char* text, int32_t x, int32_t y,
+                        int32_t size, float r, float g, float b, int32_t blend_mode) {
     TextQuads quads = build_text_quads(text, x, y, size);
-    glBindBuffer(GL_ARRAY_BUFFER, text_vertex_buffer);
+    glBindBuffer(GL_ARRAY_BUFFER, t.text_vertex_buffer);
     glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(quads.positions.size() * sizeof(float)),
                  quads.positions.data(), GL_STATIC_DRAW);
-    glBindBuffer(GL_ARRAY_BUFFER, text_uv_buffer);
+    glBindBuffer(GL_ARRAY_BUFFER, t.text_uv_buffer);
     glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(quads.uvs.size() * sizeof(float)), quads.uvs.data(),
                  GL_STATIC_DRAW);
 
-    glUseProgram(text_program);
+    glUseProgram(t.text_program);
     glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, text_font_texture);
-    glUniform4f(glGetUniformLocation(text_program, "colorText"), r, g, b, 1.0f);
-    glUniform1i(text_sampler_location, 0);
+    glBindTexture(GL_TEXTURE_2D, t.text_font_texture);
+    glUniform4f(glGetUniformLocation(t.text_program, "colorText"), r, g, b, 1.0f);
+    glUniform1i(t.text_sampler_location, 0);
 
     glEnableVertexAttribArray(0);
-    glBindBuffer(GL_ARRAY_BUFFER, text_vertex_buffer);
+    glBindBuffer(GL_ARRAY_BUFFER, t.text_vertex_buffer);
     glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 0, nullptr);
     glEnableVertexAttribArray(1);
-    glBindBuffer(GL_ARRAY_BUFFER, text_uv_buffer);
+    glBindBuffer(GL_ARRAY_BUFFER, t.text_uv_buffer);
     glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, 0, nullptr);
 
     glEnable(GL_BLEND);
@@ -99,13 +94,15 @@ void print_text_blended(const char* text, int32_t x, int32_t y, int32_t size, fl
     glDisableVertexAttribArray(1);
 }
 
-void print_text(const char* text, int32_t x, int32_t y, int32_t size, float r, float g, float b) {
-    print_text_blended(text, x, y, size, r, g, b, TextBlendAlpha);
+void print_text(const TextOverlay& t, const char* text, int32_t x, int32_t y, int32_t size,
+                float r, float g, float b) {
+    print_text_blended(t, text, x, y, size, r, g, b, TextBlendAlpha);
 }
 
-void release_text_overlay() {
-    glDeleteBuffers(1, &text_vertex_buffer);
-    glDeleteBuffers(1, &text_uv_buffer);
-    glDeleteTextures(1, &text_font_texture);
-    glDeleteProgram(text_program);
+void release_text_overlay(TextOverlay& t) {
+    glDeleteBuffers(1, &t.text_vertex_buffer);
+    glDeleteBuffers(1, &t.text_uv_buffer);
+    glDeleteTextures(1, &t.text_font_texture);
+    glDeleteProgram(t.text_program);
+    t = TextOverlay{};
 }

@@ -9,11 +9,22 @@ constexpr int32_t kTextFlip = 588;
 
 enum TextBlend : int32_t { TextBlendAlpha = 0, TextBlendAdd = 1, TextBlendStencil = 2 };
 
-void init_text_overlay(const char* font_path);
-void print_text_blended(const char* text, int32_t x, int32_t y, int32_t size, float r, float g,
-                        float b, int32_t blend_mode);
-void print_text(const char* text, int32_t x, int32_t y, int32_t size, float r, float g, float b);
-void release_text_overlay();
+// The overlay's OpenGL objects: made by init_text_overlay once the context
+// exists, released by release_text_overlay; every print draws with them.
+struct TextOverlay {
+    uint32_t text_font_texture = 0;
+    uint32_t text_vertex_buffer = 0;
+    uint32_t text_uv_buffer = 0;
+    uint32_t text_program = 0;
+    int32_t text_sampler_location = -1;
+};
+
+void init_text_overlay(TextOverlay& overlay, const char* font_path);
+void print_text_blended(const TextOverlay& overlay, const char* text, int32_t x, int32_t y,
+                        int32_t size, float r, float g, float b, int32_t blend_mode);
+void print_text(const TextOverlay& overlay, const char* text, int32_t x, int32_t y, int32_t size,
+                float r, float g, float b);
+void release_text_overlay(TextOverlay& overlay);
 
 // The two triangles of every glyph: positions (x, y') and texture
 // coordinates, two floats per vertex, six vertices per byte.

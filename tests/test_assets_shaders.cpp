@@ -51,7 +51,7 @@ class TextAndImageShaders : public ::testing::Test {
     REQUIRE_GL();
     gl_test::close_stdin();
     if (!ready) {
-      init_text_overlay("texture/Holstein.DDS");
+      init_text_overlay(text, "texture/Holstein.DDS");
       image_program = load_shader_program("shaders/Passthrough.vsh", "shaders/SimpleTexture.fsh");
       const float quad[18] = {-1, -1, 0, 1, -1, 0, -1, 1, 0, -1, 1, 0, 1, -1, 0, 1, 1, 0};
       glGenBuffers(1, &quad_buffer);
@@ -77,11 +77,13 @@ class TextAndImageShaders : public ::testing::Test {
   }
 
   static bool ready;
+  static TextOverlay text;
   static GLuint image_program;
   static GLuint quad_buffer;
 };
 
 bool TextAndImageShaders::ready = false;
+TextOverlay TextAndImageShaders::text;
 GLuint TextAndImageShaders::image_program = 0;
 GLuint TextAndImageShaders::quad_buffer = 0;
 
@@ -102,14 +104,14 @@ TEST_F(TextAndImageShaders, ProgramsCompileAndLinkWithoutALog) {
 
 // The HUD's highest line (y -13) and lowest labels (y 558) stay inside the window.
 TEST_F(TextAndImageShaders, HudRowsAtTheEdgesOfTheTextSpaceStayOnScreen) {
-  print_text("SCORE  0", 100, -13, 20, 1, 1, 1);
+  print_text(text, "SCORE  0", 100, -13, 20, 1, 1, 1);
   Box top = lit_box(read_frame());
   ASSERT_GE(top.bottom, 0);
   EXPECT_GT(top.top, 2);
   EXPECT_LT(top.top, 40);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  print_text("AMMO", 10, 558, 30, 1, 1, 1);
-  print_text("SCAN", 610, 558, 30, 1, 1, 1);
+  print_text(text, "AMMO", 10, 558, 30, 1, 1, 1);
+  print_text(text, "SCAN", 610, 558, 30, 1, 1, 1);
   Box bottom = lit_box(read_frame());
   ASSERT_GE(bottom.bottom, 0);
   EXPECT_LT(bottom.bottom, gl_test::kHeight - 1);
@@ -118,17 +120,17 @@ TEST_F(TextAndImageShaders, HudRowsAtTheEdgesOfTheTextSpaceStayOnScreen) {
   EXPECT_LT(bottom.right, gl_test::kWidth - 1);
   // Five glyphs of size 20 from x 100 end at x 200: 1.28 pixels per unit.
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  print_text("MMMMM", 100, 300, 20, 1, 1, 1);
+  print_text(text, "MMMMM", 100, 300, 20, 1, 1, 1);
   Box row = lit_box(read_frame());
   EXPECT_NEAR(row.left, 128, 8);
   EXPECT_NEAR(row.right, 256, 8);
 }
 
 TEST_F(TextAndImageShaders, MenuColoursOnTheByteScaleMatchTheUnitScale) {
-  print_text("I", 100, 100, 40, 48, 48, 144);
+  print_text(text, "I", 100, 100, 40, 48, 48, 144);
   Pixels a = read_frame();
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  print_text("I", 100, 100, 40, 48 / 255.0f, 48 / 255.0f, 144 / 255.0f);
+  print_text(text, "I", 100, 100, 40, 48 / 255.0f, 48 / 255.0f, 144 / 255.0f);
   Pixels b = read_frame();
   int compared = 0;
   for (size_t i = 0; i < a.rgba.size(); i += 4)
@@ -144,7 +146,7 @@ TEST_F(TextAndImageShaders, MenuColoursOnTheByteScaleMatchTheUnitScale) {
 TEST_F(TextAndImageShaders, StencilModeShowsTheBackgroundThroughTheLetters) {
   glClearColor(0.2f, 0.6f, 0.9f, 1.0f);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  print_text_blended("H", 400, 200, 100, 1, 1, 1, 2);
+  print_text_blended(text, "H", 400, 200, 100, 1, 1, 1, 2);
   Pixels p = read_frame();
   // Cell spans x 512..640 and window rows (200 + 24) * 768 / 612 = 281 onwards.
   int inside = 0, dark = 0;
@@ -167,8 +169,8 @@ TEST_F(TextAndImageShaders, ImageDrawnAfterTextKeepsTheGlyphsAndFillsTheCells) {
   ASSERT_NE(backdrop, 0u);
   glClearColor(0, 1, 0, 1);  // pure green shows wherever the image failed to draw
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  print_text("O", 114, 97, 16, 48, 48, 144);
-  print_text("  VOLUMEN           20", 130, 97, 16, 48, 48, 144);
+  print_text(text, "O", 114, 97, 16, 48, 48, 144);
+  print_text(text, "  VOLUMEN           20", 130, 97, 16, 48, 48, 144);
   draw_image(backdrop);
   Pixels p = read_frame();
   int green = 0, blue_text = 0;

@@ -48,14 +48,14 @@ TEST(PictureFit, LargestCentredFourByThreeRectangleAndTheWindowCentre) {
 
 // One game frame into the window's own framebuffer: begun from its size as
 // the main loop begins it, the city from the gate, then the status line.
-std::vector<unsigned char> draw_frame(Renderer& r, const CityGrid& city, int& width, int& height,
-                                      PictureRect& picture) {
+std::vector<unsigned char> draw_frame(Renderer& r, const TextOverlay& text, const CityGrid& city,
+                                      int& width, int& height, PictureRect& picture) {
     get_framebuffer_size(width, height);
     picture = begin_frame_picture(width, height);
     r.draw_city(city, MeshCube, render_test::look(kPerspective, glm::vec3(124, 274, 2.8f), glm::vec3(0, -1, 0)));
     Player player;
     Hostage hostage;
-    draw_hud(ShownStatistics{}, player, hostage, 999);
+    draw_hud(text, ShownStatistics{}, player, hostage, 999);
     std::vector<unsigned char> pixels(size_t(width) * size_t(height) * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_BACK);
@@ -95,16 +95,17 @@ TEST(PictureGl, ResizedWindowShowsTheSceneAndHudInTheCentredRectangleWithBlackBa
     city.init();
     r.render_shadow_map(city, MeshCube);
     testing::internal::CaptureStdout();
-    init_text_overlay("texture/Holstein.DDS");
+    TextOverlay text;
+    init_text_overlay(text, "texture/Holstein.DDS");
     testing::internal::GetCapturedStdout();
 
     int base_w = 0, base_h = 0;
     PictureRect picture;
     ASSERT_TRUE(resize_window(window, 1024, 768));
-    std::vector<unsigned char> base = draw_frame(r, city, base_w, base_h, picture);
+    std::vector<unsigned char> base = draw_frame(r, text, city, base_w, base_h, picture);
     ASSERT_TRUE(resize_window(window, 1280, 1024));
     int w = 0, h = 0;
-    std::vector<unsigned char> big = draw_frame(r, city, w, h, picture);
+    std::vector<unsigned char> big = draw_frame(r, text, city, w, h, picture);
     ASSERT_EQ(w, 1280);
     ASSERT_EQ(h, 1024);
     ASSERT_EQ(picture, (PictureRect{0, 32, 1280, 960}));
@@ -133,7 +134,7 @@ TEST(PictureGl, ResizedWindowShowsTheSceneAndHudInTheCentredRectangleWithBlackBa
     }
     EXPECT_GE(matching, points * 98 / 100);  // a status line left unscaled misses 59
 
-    release_text_overlay();
+    release_text_overlay(text);
     r.release();
     EXPECT_TRUE(resize_window(window, 1024, 768));
     game_window = nullptr;

@@ -66,6 +66,7 @@ bool green(const unsigned char* p) { return p[1] > 200 && p[0] < 60 && p[2] < 60
 struct TextOnScreen : ::testing::Test {
     gl_test::OffscreenTarget* target = nullptr;
     ShownStatistics shown;
+    TextOverlay text;
     Player player;
     Hostage hostage;
 
@@ -74,12 +75,12 @@ struct TextOnScreen : ::testing::Test {
         target = new gl_test::OffscreenTarget;
         gl_test::close_stdin();
         testing::internal::CaptureStdout();
-        init_text_overlay("texture/Holstein.DDS");
+        init_text_overlay(text, "texture/Holstein.DDS");
         testing::internal::GetCapturedStdout();
     }
     void TearDown() override {
         if (!target) return;
-        release_text_overlay();
+        release_text_overlay(text);
         delete target;
     }
     // A fresh frame of the game's grey, `draw` on it, read back.
@@ -90,16 +91,16 @@ struct TextOnScreen : ::testing::Test {
         return Pixels{target->read()};
     }
     Pixels hud(int32_t time_left) {
-        return frame([&] { draw_hud(shown, player, hostage, time_left); });
+        return frame([&] { draw_hud(text, shown, player, hostage, time_left); });
     }
     // What `text` alone looks like where a HUD value goes.
-    Pixels value_alone(const char* text, int x) {
-        return frame([&] { print_text_blended(text, x, 528, 30, 1, 0, 0, TextBlendAlpha); });
+    Pixels value_alone(const char* words, int x) {
+        return frame([&] { print_text_blended(text, words, x, 528, 30, 1, 0, 0, TextBlendAlpha); });
     }
 };
 
 TEST_F(TextOnScreen, AnFReadsTheRightWayUpAndTheRightWayRound) {
-    Pixels p = frame([] { print_text("F", 300, 100, 200, 1, 1, 1); });
+    Pixels p = frame([&] { print_text(text, "F", 300, 100, 200, 1, 1, 1); });
     int left = 0, right = 0, top = 0, bottom = 0;
     auto ink = [](const unsigned char* q) { return white(q); };  // the scene behind is grey
     p.each({300, 100, 100, 200}, [&](const unsigned char* q) { left += ink(q); });
@@ -122,7 +123,9 @@ TEST_F(TextOnScreen, HudShowsTheBoysValuesUnderTheirNamesAndEveryNumberAsWritten
 
     Pixels full = hud(999);
     EXPECT_EQ(full.box({490, 528, 120, 30}), value_alone("999", 490).box({490, 528, 120, 30}));
-    Pixels score_alone = frame([] { print_text_blended("SCORE  0", 100, -13, 20, 1, 1, 1, TextBlendStencil); });
+    Pixels score_alone = frame([&] {
+        print_text_blended(text, "SCORE  0", 100, -13, 20, 1, 1, 1, TextBlendStencil);
+    });
     EXPECT_EQ(full.box({100, -13, 200, 20}), score_alone.box({100, -13, 200, 20}));
 }
 

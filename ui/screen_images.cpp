@@ -89,31 +89,36 @@ void draw_story(ScreenResources& s) {
 
 void draw_story_prompt(const ScreenResources& s) { draw_full_screen_image(s, s.story_prompt_image); }
 
-void draw_statistics(const ScreenResources& s, const ShownStatistics& shown) {
+void draw_statistics(const TextOverlay& text, const ScreenResources& s,
+                     const ShownStatistics& shown) {
     const int32_t x = int32_t(s.screen_width * 0.5f - 50.0f);
     const int32_t numbers[3] = {shown.rescued, shown.time, shown.score};
     for (int i = 0; i < 3; ++i) {
-        print_text(std::to_string(numbers[i]).c_str(), x, kStatisticsRows[i], kStatisticsSize, 1.0f,
-                   0.0f, 0.0f);
+        print_text(text, std::to_string(numbers[i]).c_str(), x, kStatisticsRows[i], kStatisticsSize,
+                   1.0f, 0.0f, 0.0f);
     }
 }
 
-void draw_score_screen(const ScreenResources& s, const ShownStatistics& shown) {
-    draw_statistics(s, shown);
+void draw_score_screen(const TextOverlay& text, const ScreenResources& s,
+                       const ShownStatistics& shown) {
+    draw_statistics(text, s, shown);
     draw_full_screen_image(s, s.score_image);
 }
 
-void draw_score_prompt(const ScreenResources& s, const ShownStatistics& shown) {
-    draw_statistics(s, shown);
+void draw_score_prompt(const TextOverlay& text, const ScreenResources& s,
+                       const ShownStatistics& shown) {
+    draw_statistics(text, s, shown);
     draw_full_screen_image(s, s.score_prompt_image);
 }
 
-void draw_time_up_screen(const ScreenResources& s, const ShownStatistics& shown) {
-    draw_statistics(s, shown);
+void draw_time_up_screen(const TextOverlay& text, const ScreenResources& s,
+                         const ShownStatistics& shown) {
+    draw_statistics(text, s, shown);
     draw_full_screen_image(s, s.time_up_image);
 }
 
-void draw_time_up_prompt(const ScreenResources& s, const ShownStatistics& shown) {
-    draw_statistics(s, shown);
+void draw_time_up_prompt(const TextOverlay& text, const ScreenResources& s,
+                         const ShownStatistics& shown) {
+    draw_statistics(text, s, shown);
     draw_full_screen_image(s, s.time_up_prompt_image);
 }

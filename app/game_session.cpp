@@ -13,7 +13,7 @@ void GameSession::init_world() {
     immobilised_ants = 0;
     make_first_ants(ants, ant_starts);
     reset_default_bindings();
-    screens.init_menus(float(kPictureWidth), float(kPictureHeight));
+    screens.init_menus();
 }
 
 void start_round(GameSession& s) {

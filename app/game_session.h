@@ -1,6 +1,8 @@
 #pragma once
-// Every object and counter the game owns for the whole run. Built once by
-// the entry point; the other modules get references into it.
+// Every object and counter of the game's flow for the whole run: the world
+// and its actors, the clock, the camera, the menus, the settings and the
+// scores. Built once by the entry point; the other modules get references
+// into it. What draws and plays it is the presentation's (app/presentation.h).
 #include <cstdint>
 #include <string>
 #include <glm/vec3.hpp>
@@ -10,15 +12,12 @@
 #include "actors/grenade.h"
 #include "actors/hostage.h"
 #include "actors/player.h"
-#include "app/audio.h"
 #include "app/best_scores.h"
 #include "app/camera_input.h"
 #include "app/loop_clock.h"
 #include "app/menu_escape.h"
 #include "app/settings.h"
 #include "app/shown_statistics.h"
-#include "render/renderer.h"
-#include "render/text_overlay.h"
 #include "ui/screen_resources.h"
 #include "world/city_grid.h"
 #include "actors/collision.h"
@@ -49,7 +48,6 @@ struct GameSession {
     LoopClock clock;
     Camera camera;
     CameraInputReader camera_input;
-    AudioModule audio;  // music and sound effects
     int32_t bitten_timer = 0;
     int32_t hostage_bitten_timer = 0;
     int32_t paralysed_timer = 0;
@@ -58,11 +56,11 @@ struct GameSession {
     int32_t death_cause = DeathNone;
     int32_t cheat_code = CheatNone;
     bool debug_key_used = false;  // in this game, which is then not ranked
-    Renderer renderer;
-    TextOverlay text;
-    std::vector<int32_t> mesh_handles;  // in registration order
     ScreenResources screens;
     Settings settings;  // the options menu's values; they take effect at RETURN
+    // The music's volume as the settings in effect ask for it; the
+    // presentation follows it.
+    int32_t music_volume = Settings{}.volume;
     ShownStatistics shown;
     // Where the settings are kept between runs; empty: not kept (tests).
     std::string settings_path;
@@ -71,8 +69,8 @@ struct GameSession {
     BestScoresShown best_scores;  // as the time-up screens show them
 
     // Builds the world without any window: city, actors, ants and their
-    // start cells, the default bindings and the menu data. The game adds
-    // the window, the renderer and the music on top (see startup).
+    // start cells, the default bindings and the menu data. Start-up adds
+    // the window, the renderer and the music on top.
     void init_world();
     // The pack's size is the ant list's own.
     int32_t ant_count() const { return int32_t(ants.size()); }

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <ostream>
 
-#include "render/scene.h"
-
 namespace {
 constexpr double kReportInterval = 1.0;
 constexpr double kMillisecondsPerSecond = 1000.0;

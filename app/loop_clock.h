@@ -9,6 +9,8 @@
 constexpr double kTickSeconds = double(0.01f);
 constexpr double kTicksPerDecision = 40.0;
 constexpr double kMenuGateSeconds = 0.8;
+// The actors' swing animation steps once per play frame through this many.
+constexpr int kAnimationFrames = 10;
 
 struct LoopClock {
     int32_t frame_count = 0;

@@ -27,7 +27,7 @@ void apply_settings(GameSession& s, std::ostream& out) {
     Settings& settings = s.settings;
     // A refused switch shows OFF in the menu and is kept as OFF.
     settings.fullscreen = apply_fullscreen(settings.fullscreen, out);
-    s.audio.set_music_volume(float(settings.volume));
+    s.music_volume = settings.volume;
     // Only the ants there are now: later rounds add ants with their own start damage.
     for (Ant& ant : s.ants) ant.bite_damage = settings.damage;
     s.grenade.blast_radius = settings.radius;

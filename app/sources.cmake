@@ -1,14 +1,17 @@
-# Sources of the application library in app/.
-# The platform door, the machine's own answers, and the door on GLFW.
-target_sources(swarmfall_core PRIVATE
+# Sources of app/: the flow (swarmfall_flow) and start-up with the window,
+# sound and frame drawing (swarmfall_presentation).
+# The platform door and the machine's own answers; the door on GLFW is the
+# presentation's.
+target_sources(swarmfall_flow PRIVATE
   app/platform.cpp
-  app/platform_system.cpp
+  app/platform_system.cpp)
+target_sources(swarmfall_presentation PRIVATE
   app/platform_glfw.cpp)
 # Key bindings and keyboard sampling.
-target_sources(swarmfall_core PRIVATE
+target_sources(swarmfall_flow PRIVATE
   app/key_bindings.cpp)
-# Start-up, the main loop, its states and the round rules.
-target_sources(swarmfall_core PRIVATE
+# The main loop, its states and the round rules.
+target_sources(swarmfall_flow PRIVATE
   app/game_session.cpp
   app/game_loop.cpp
   app/play_state.cpp
@@ -18,7 +21,8 @@ target_sources(swarmfall_core PRIVATE
   app/round_rules.cpp
   app/loop_clock.cpp
   app/state_report.cpp)
-target_sources(swarmfall_core PRIVATE
+# Start-up, sound and the drawing of each state.
+target_sources(swarmfall_presentation PRIVATE
   app/audio.cpp
   app/startup.cpp
   app/asset_lookup.cpp
@@ -29,13 +33,13 @@ set_property(SOURCE app/command_line.cpp APPEND PROPERTY
   COMPILE_DEFINITIONS SWARMFALL_VERSION="${PROJECT_VERSION}")
 # The settings: their record and text form, the file, and how they apply;
 # the player's files in general.
-target_sources(swarmfall_core PRIVATE
+target_sources(swarmfall_flow PRIVATE
   app/settings.cpp
   app/settings_file.cpp
   app/user_files.cpp
   app/settings_apply.cpp)
 # The best scores: the table and its text form, the file, the game's end.
-target_sources(swarmfall_core PRIVATE
+target_sources(swarmfall_flow PRIVATE
   app/best_scores.cpp
   app/best_scores_file.cpp
   app/game_end.cpp)

@@ -13,14 +13,13 @@
 #include "app/game_session.h"
 #include "app/game_state.h"
 #include "app/platform.h"
+#include "app/presentation.h"
 #include "app/settings_apply.h"
 #include "app/settings_file.h"
 #include "app/state_report.h"
 #include "render/frame_picture.h"
 #include "render/mesh_handles.h"
-#include "render/renderer.h"
 #include "render/text_overlay.h"
-#include "ui/screens.h"
 
 namespace {
 constexpr const char* kWindowTitle = "Swarmfall";
@@ -39,23 +38,34 @@ void set_gl_state() {
 }
 
 // The meshes in their fixed order; a handle is its position.
-void register_meshes(GameSession& s) {
-    s.mesh_handles.clear();
-    for (const char* path : kMeshFiles) s.mesh_handles.push_back(s.renderer.add_mesh(path));
+void register_meshes(Presentation& p) {
+    p.mesh_handles.clear();
+    for (const char* path : kMeshFiles) p.mesh_handles.push_back(p.renderer.add_mesh(path));
 }
 
 // A window or GLEW failure: report, wait, and undo what was built.
-bool fail_after_window_system(const char* message, std::unique_ptr<GameSession>& s) {
+bool fail_after_window_system(const char* message, RunningGame& game) {
     std::cerr << message;
     wait_for_key();
     end_window_system();
-    s.reset();
+    game.presentation.reset();
+    game.session.reset();
     set_wall_clock(nullptr);
     return false;
 }
+
+// The music takes the volume the session asks for when it changes.
+void follow_music_volume(Presentation& p, int32_t volume) {
+    if (volume == p.music_volume) return;
+    p.music_volume = volume;
+    p.audio.set_music_volume(float(volume));
+}
 }  // namespace
 
-bool start_up(std::unique_ptr<GameSession>& session) {
+RunningGame::RunningGame() = default;
+RunningGame::~RunningGame() = default;
+
+bool start_up(RunningGame& game) {
     if (!start_window_system()) {
         std::cerr << "Failed to initialize GLFW\n";
         wait_for_key();
@@ -63,8 +73,10 @@ bool start_up(std::unique_ptr<GameSession>& session) {
     }
     // The ants' bite clock runs on the platform's clock from here on.
     set_wall_clock(platform_time);
-    session = std::make_unique<GameSession>();
-    GameSession& s = *session;
+    game.session = std::make_unique<GameSession>();
+    game.presentation = std::make_unique<Presentation>();
+    GameSession& s = *game.session;
+    Presentation& p = *game.presentation;
     s.init_world();
     s.settings_path = settings_file_path();
     s.settings = load_settings(s.settings_path, std::cout);
@@ -77,38 +89,42 @@ bool start_up(std::unique_ptr<GameSession>& session) {
         return fail_after_window_system(
             "Failed to open GLFW window. If you have an Intel GPU, they are not 3.3 compatible. "
             "Try the 2.1 version of the tutorials.\n",
-            session);
+            game);
     }
     glewExperimental = GL_TRUE;
-    if (glewInit() != GLEW_OK) return fail_after_window_system("Failed to initialize GLEW\n", session);
+    if (glewInit() != GLEW_OK) return fail_after_window_system("Failed to initialize GLEW\n", game);
 
     prepare_input();
     const WindowPoint centre = cursor_centre();
     set_cursor_pos(centre.x, centre.y);
     set_gl_state();
 
-    s.renderer = Renderer{};
-    s.renderer.init(float(kPictureWidth), float(kPictureHeight));
-    register_meshes(s);
-    s.renderer.render_shadow_map(s.city, s.mesh_handles[MeshCube]);
+    p.renderer = Renderer{};
+    p.renderer.init(float(kPictureWidth), float(kPictureHeight));
+    register_meshes(p);
+    p.renderer.render_shadow_map(s.city, p.mesh_handles[MeshCube]);
     const double frame_time_base = platform_time();
     s.time_left = kRoundTime;
     s.hero_message_pending = true;
     start_round(s);
-    init_text_overlay(s.text, kFontPath);
+    init_text_overlay(p.text, kFontPath);
     s.clock = LoopClock{};
     s.clock.frame_time_base = frame_time_base;
-    s.audio.open(std::cout);
-    s.audio.start_music(float(s.settings.volume));
+    p.audio.open(std::cout);
+    p.audio.start_music(float(s.settings.volume));
+    p.music_volume = s.settings.volume;
     s.bitten_timer = s.hostage_bitten_timer = s.paralysed_timer = 0;
-    init_screen_graphics(s.screens);
+    init_screen_images(p.images);
     // The settings read from the file take effect as they did at the last RETURN.
     apply_settings(s, std::cout);
+    follow_music_volume(p, s.music_volume);
 
     return true;
 }
 
-void main_loop(GameSession& s) {
+void main_loop(RunningGame& game) {
+    GameSession& s = *game.session;
+    Presentation& p = *game.presentation;
     int32_t reported_state = -1;  // so the first state is reported too
     for (;;) {
         // The framebuffer is read every frame: a maximised, tiled or full
@@ -117,7 +133,8 @@ void main_loop(GameSession& s) {
         get_framebuffer_size(framebuffer_width, framebuffer_height);
         const PictureRect picture = begin_frame_picture(framebuffer_width, framebuffer_height);
         if (!run_logic_pass(s, std::cout)) break;
-        draw_game_state(s, picture, std::cout);
+        follow_music_volume(p, s.music_volume);
+        draw_game_state(p, s, picture, std::cout);
         show_frame();
         // After the swap, so the state's first frame is already on screen.
         report_state_change(reported_state, game_state, std::cout);
@@ -126,19 +143,20 @@ void main_loop(GameSession& s) {
     }
 }
 
-void shut_down(std::unique_ptr<GameSession>& s) {
-    s->renderer.release();
-    release_screen_graphics(s->screens);
-    release_text_overlay(s->text);
+void shut_down(RunningGame& game) {
+    game.presentation->renderer.release();
+    release_screen_images(game.presentation->images);
+    release_text_overlay(game.presentation->text);
     end_window_system();
-    s.reset();
+    game.presentation.reset();
+    game.session.reset();
     set_wall_clock(nullptr);
 }
 
 int run_game() {
-    std::unique_ptr<GameSession> session;
-    if (!start_up(session)) return -1;
-    main_loop(*session);
-    shut_down(session);
+    RunningGame game;
+    if (!start_up(game)) return -1;
+    main_loop(game);
+    shut_down(game);
     return 0;
 }

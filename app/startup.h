@@ -6,14 +6,24 @@
 #include <memory>
 
 struct GameSession;
+struct Presentation;
 
 int run_game();
 
+// The session of the game's flow and, above it, what draws and plays it.
+struct RunningGame {
+    std::unique_ptr<GameSession> session;
+    std::unique_ptr<Presentation> presentation;
+
+    RunningGame();
+    ~RunningGame();
+};
+
 // The three stages of run_game, apart so that a test can play the real game
 // through a scripted platform. start_up runs up to the loop and answers
-// false after a reported failure (the window system ended, `session`
+// false after a reported failure (the window system ended, the game
 // empty); main_loop runs until the window is asked to close; shut_down
-// releases what start-up made, ends the window system and the session.
-bool start_up(std::unique_ptr<GameSession>& session);
-void main_loop(GameSession& session);
-void shut_down(std::unique_ptr<GameSession>& session);
+// releases what start-up made, ends the window system and the game.
+bool start_up(RunningGame& game);
+void main_loop(RunningGame& game);
+void shut_down(RunningGame& game);

@@ -3,4 +3,4 @@ add_executable(bench_render
   bench/bench_render.cpp
   bench/bench_timing.cpp
   bench/late_game.cpp)
-target_link_libraries(bench_render PRIVATE swarmfall_core)
+target_link_libraries(bench_render PRIVATE swarmfall_presentation)

@@ -1,6 +1,7 @@
 # Run by the check_layout target: cmake -DSOURCE_DIR=.. -DLISTED=..
-# -DRULES_FOLDERS=.. -P check_layout_script.cmake. Fails the build naming
-# every file at fault.
+# -DRULES_FOLDERS=.. -DFLOW=.. -DPRESENTATION=.. -P check_layout_script.cmake.
+# FLOW and PRESENTATION name files listing the sources of those libraries.
+# Fails the build naming every file at fault.
 cmake_minimum_required(VERSION 3.16)
 
 file(STRINGS ${LISTED} listed)
@@ -50,6 +51,41 @@ endforeach()
 # world/ sits under actors/: the rules that name actors live there, so the
 # two folders never depend on each other both ways.
 forbid_includes(world "#[ \t]*include[ \t]*\"actors/" "world/ may not include actors/")
+
+# The flow library reaches, however deep its includes go, no header of the
+# window, OpenGL or audio libraries and no header of the presentation (the
+# twin of one of its .cpp files).
+file(STRINGS ${FLOW} flow)
+file(STRINGS ${PRESENTATION} presentation)
+set(presentation_headers "")
+foreach(path ${presentation})
+  string(REGEX REPLACE "\\.cpp$" ".h" header ${path})
+  list(APPEND presentation_headers ${header})
+endforeach()
+set(queue ${flow})
+set(seen "")
+while(queue)
+  list(POP_FRONT queue path)
+  if(path IN_LIST seen)
+    continue()
+  endif()
+  list(APPEND seen ${path})
+  file(RELATIVE_PATH name ${SOURCE_DIR} ${path})
+  file(STRINGS ${path} includes REGEX "^[ \t]*#[ \t]*include")
+  foreach(line ${includes})
+    string(STRIP "${line}" line)
+    if(line MATCHES "<(GL|GLFW|SFML|AL)/")
+      list(APPEND faults "${name}: ${line}: the flow library may not reach this")
+    elseif(line MATCHES "\"([^\"]+)\"")
+      set(header ${SOURCE_DIR}/${CMAKE_MATCH_1})
+      if(header IN_LIST presentation_headers)
+        list(APPEND faults "${name}: ${line}: the flow library may not reach the presentation")
+      elseif(EXISTS ${header})
+        list(APPEND queue ${header})
+      endif()
+    endif()
+  endforeach()
+endwhile()
 
 if(faults)
   string(REPLACE ";" "\n  " text "${faults}")

@@ -4,10 +4,12 @@
 # a file left out of a list stops the build instead of silently not being
 # compiled. The game rules library (world/, actors/) must not include window,
 # OpenGL or audio headers, nor the application folders, and must not link
-# their libraries.
+# their libraries. The flow library must not link them either, nor reach
+# their headers or the presentation's through its includes.
 
 set(SWARMFALL_RULES_FOLDERS world actors)
-# Libraries the rules library may never link, matched against target names.
+# Libraries the rules and flow libraries may never link, matched against
+# target names.
 set(SWARMFALL_FORBIDDEN_LINK "^(OpenGL::|OpenAL::|GLEW::|glfw|sfml-|SFML::|GL$|GLU$|openal|X11)")
 
 # All targets defined in `dir` and the folders below it.
@@ -30,7 +32,7 @@ function(swarmfall_check_links target chain)
       continue()
     endif()
     if(lib MATCHES "${SWARMFALL_FORBIDDEN_LINK}")
-      message(FATAL_ERROR "${chain} -> ${lib}: the game rules library may not link "
+      message(FATAL_ERROR "${chain} -> ${lib}: this library may not link "
                           "OpenGL, OpenAL, GLEW, GLFW or SFML")
     endif()
     if(TARGET ${lib} AND NOT lib IN_LIST chain)
@@ -39,9 +41,27 @@ function(swarmfall_check_links target chain)
   endforeach()
 endfunction()
 
-# Writes every listed source and adds the build-time check on top of `rules_target`.
-function(swarmfall_layout_check rules_target)
+# Writes the sources of `target` to `file`, one absolute path a line.
+function(swarmfall_write_sources target file)
+  get_target_property(sources ${target} SOURCES)
+  get_target_property(target_dir ${target} SOURCE_DIR)
+  set(paths "")
+  foreach(source ${sources})
+    get_filename_component(path ${source} ABSOLUTE BASE_DIR ${target_dir})
+    list(APPEND paths ${path})
+  endforeach()
+  string(REPLACE ";" "\n" text "${paths}")
+  file(WRITE ${file} "${text}\n")
+endfunction()
+
+# Writes every listed source and adds the build-time check under the rules
+# and the flow libraries; the presentation's sources tell which headers the
+# flow may not reach.
+function(swarmfall_layout_check rules_target flow_target presentation_target)
   swarmfall_check_links(${rules_target} ${rules_target})
+  swarmfall_check_links(${flow_target} ${flow_target})
+  swarmfall_write_sources(${flow_target} ${CMAKE_BINARY_DIR}/flow_sources.txt)
+  swarmfall_write_sources(${presentation_target} ${CMAKE_BINARY_DIR}/presentation_sources.txt)
   swarmfall_collect_targets(${CMAKE_SOURCE_DIR} targets)
   set(listed "")
   foreach(target ${targets})
@@ -68,8 +88,11 @@ function(swarmfall_layout_check rules_target)
             -DSOURCE_DIR=${CMAKE_SOURCE_DIR}
             -DLISTED=${CMAKE_BINARY_DIR}/listed_sources.txt
             "-DRULES_FOLDERS=${SWARMFALL_RULES_FOLDERS}"
+            -DFLOW=${CMAKE_BINARY_DIR}/flow_sources.txt
+            -DPRESENTATION=${CMAKE_BINARY_DIR}/presentation_sources.txt
             -P ${CMAKE_SOURCE_DIR}/cmake/check_layout_script.cmake
-    COMMENT "Checking source lists and the rules library's includes"
+    COMMENT "Checking source lists and the rules and flow libraries' includes"
     VERBATIM)
   add_dependencies(${rules_target} check_layout)
+  add_dependencies(${flow_target} check_layout)
 endfunction()

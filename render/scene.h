@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "app/loop_clock.h"
 #include "render/draw_list.h"
 #include "render/renderer.h"
 
@@ -15,7 +16,6 @@ struct Grenade;
 struct Ant;
 struct Actor;
 
-constexpr int kAnimationFrames = 10;
 constexpr float kDegreesToRadians = 0.017453292f;
 
 // Swing angles in degrees per animation frame.

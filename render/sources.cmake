@@ -1,30 +1,32 @@
-# Sources of the application library in render/.
-target_sources(swarmfall_core PRIVATE
+# Sources of render/. The camera and the frame's view and picture are plain
+# arithmetic the flow keeps (swarmfall_flow); the rest draws
+# (swarmfall_presentation).
+target_sources(swarmfall_flow PRIVATE
+  render/camera.cpp
+  render/frame_view.cpp
+  render/frustum.cpp
+  render/picture_rect.cpp)
+target_sources(swarmfall_presentation PRIVATE
   render/loaders.cpp
   render/dds_file.cpp)
-target_sources(swarmfall_core PRIVATE
-  render/camera.cpp)
-target_sources(swarmfall_core PRIVATE
+target_sources(swarmfall_presentation PRIVATE
   render/text_overlay.cpp
   render/hud.cpp)
-target_sources(swarmfall_core PRIVATE
+target_sources(swarmfall_presentation PRIVATE
   render/city_culling.cpp
   render/city_mesh.cpp
-  render/frustum.cpp
   render/light.cpp
   render/passes.cpp
   render/renderer.cpp
   render/scene.cpp)
-target_sources(swarmfall_core PRIVATE
+target_sources(swarmfall_presentation PRIVATE
   render/city_merge.cpp)
-target_sources(swarmfall_core PRIVATE
+target_sources(swarmfall_presentation PRIVATE
   render/shader_variant.cpp)
 # The centred 4:3 picture every viewport comes from.
-target_sources(swarmfall_core PRIVATE
-  render/picture_rect.cpp
+target_sources(swarmfall_presentation PRIVATE
   render/frame_picture.cpp)
-target_sources(swarmfall_core PRIVATE
+target_sources(swarmfall_presentation PRIVATE
   render/detail.cpp
   render/draw_list.cpp
-  render/frame_view.cpp
   render/street_occlusion.cpp)

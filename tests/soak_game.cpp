@@ -165,22 +165,22 @@ int main(int argc, char** argv) {
     SoakPlayer player;
     player.plan = plan;
     Watch watch;
-    std::unique_ptr<GameSession> session;
+    RunningGame game;
     input.after_frame = [&] {
-        watch_frame(watch, *session);
-        player.after_frame(*session, input);
+        watch_frame(watch, *game.session);
+        player.after_frame(*game.session, input);
     };
     // The real window to draw in; time, keys, cursor and window size scripted.
     use_scripted_platform(&input, glfw_platform());
     const auto started = std::chrono::steady_clock::now();
-    if (!start_up(session)) {
+    if (!start_up(game)) {
         std::fprintf(stderr, "soak: the game did not start (no display?)\n");
         std::error_code error;
         fs::remove_all(folders, error);
         return 1;
     }
-    main_loop(*session);
-    shut_down(session);
+    main_loop(game);
+    shut_down(game);
     use_scripted_platform(nullptr);
     std::error_code error;
     fs::remove_all(folders, error);

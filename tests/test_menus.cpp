@@ -17,7 +17,7 @@ namespace {
 struct Menus : ::testing::Test {
     ScreenResources screens;
     Settings settings;
-    void SetUp() override { screens.init_menus(1024.0f, 768.0f); }
+    void SetUp() override { screens.init_menus(); }
 
     // Presses Right (or Left) `count` times on `item`; the values seen after each press.
     std::string walk(int32_t item, int count, bool up) {

@@ -12,19 +12,20 @@ void print_label(const TextOverlay& overlay, const MenuLabel& label, const std::
 }
 }  // namespace
 
-void draw_options_menu(const TextOverlay& text, const ScreenResources& s,
-                       const Settings& settings) {
+void draw_options_menu(const TextOverlay& text, const ScreenImages& images,
+                       const ScreenResources& s, const Settings& settings) {
     for (int32_t item = 0; item < kOptionsItemCount; ++item) {
         const MenuLabel& label = s.options_labels[item];
         print_label(text, label, options_line(settings, item), label.fill);
     }
     const MenuLabel& cursor = s.options_cursor_label;
     print_label(text, cursor, cursor.text, cursor.fill);
-    draw_full_screen_image(s, s.background_texture);
+    draw_full_screen_image(images, images.background_texture);
 }
 
-void draw_controls_menu(const TextOverlay& text, ScreenResources& s,
-                        std::map<int32_t, int32_t> bindings, bool rebinding) {
+void draw_controls_menu(const TextOverlay& text, const ScreenImages& images,
+                        ScreenResources& s, std::map<int32_t, int32_t> bindings,
+                        bool rebinding) {
     for (int32_t item = 0; item < kActionCount; ++item) {
         MenuLabel& label = s.key_label;
         label.text = controls_line(item, bindings[item]);
@@ -42,5 +43,5 @@ void draw_controls_menu(const TextOverlay& text, ScreenResources& s,
     MenuLabel cursor = s.controls_cursor_label;
     cursor.character_size = first.character_size;
     print_label(text, cursor, cursor.text, first.fill);
-    draw_full_screen_image(s, s.background_texture);
+    draw_full_screen_image(images, images.background_texture);
 }

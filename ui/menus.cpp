@@ -57,12 +57,9 @@ std::string option_text(const Settings& settings, int32_t item, size_t width) {
 }
 }  // namespace
 
-void ScreenResources::init_menus(float width, float height) {
+void ScreenResources::init_menus() {
     character_size = 16;
     menu_left = 130;
-    screen_width = width;
-    screen_height = height;
-    frame_counter = intro_index = prompt_index = 0;
     for (int32_t k = 0; k < kOptionsItemCount; ++k) {
         options_labels[k] = menu_label(*this, option_text(Settings{}, k, kOptionsLabelWidth),
                                        float(menu_left), options_row_y(*this, k));

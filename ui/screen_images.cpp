@@ -4,6 +4,7 @@
 #include <string>
 
 #include "render/loaders.h"
+#include "render/picture_rect.h"
 #include "render/text_overlay.h"
 #include "ui/screens.h"
 
@@ -24,7 +25,7 @@ const char* const kPromptImages[] = {"texture/intro_press_1.DDS", "texture/intro
 constexpr float kQuad[] = {-1, -1, 0, 1, -1, 0, -1, 1, 0, -1, 1, 0, 1, -1, 0, 1, 1, 0};
 }  // namespace
 
-void init_screen_graphics(ScreenResources& s) {
+void init_screen_images(ScreenImages& s) {
     glGenBuffers(1, &s.quad_buffer);
     glBindBuffer(GL_ARRAY_BUFFER, s.quad_buffer);
     glBufferData(GL_ARRAY_BUFFER, sizeof(kQuad), kQuad, GL_STATIC_DRAW);
@@ -43,7 +44,7 @@ void init_screen_graphics(ScreenResources& s) {
     s.story_prompt_image = load_dds_texture("texture/story_press.DDS");
 }
 
-void release_screen_graphics(ScreenResources& s) {
+void release_screen_images(ScreenImages& s) {
     for (uint32_t& t : s.intro_images) glDeleteTextures(1, &t);
     for (uint32_t& t : s.prompt_images) glDeleteTextures(1, &t);
     uint32_t singles[] = {s.background_texture, s.score_image,        s.score_prompt_image,
@@ -54,7 +55,7 @@ void release_screen_graphics(ScreenResources& s) {
     glDeleteProgram(s.image_program);
 }
 
-void draw_full_screen_image(const ScreenResources& s, uint32_t texture) {
+void draw_full_screen_image(const ScreenImages& s, uint32_t texture) {
     glUseProgram(s.image_program);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, texture);
@@ -66,7 +67,7 @@ void draw_full_screen_image(const ScreenResources& s, uint32_t texture) {
     glDisableVertexAttribArray(0);
 }
 
-void draw_intro_cycle(ScreenResources& s) {
+void draw_intro_cycle(ScreenImages& s) {
     if (!s.intro_images.empty()) draw_full_screen_image(s, s.intro_images[s.intro_index]);
     if (++s.frame_counter >= kIntroFrames) {
         s.frame_counter = 0;
@@ -74,7 +75,7 @@ void draw_intro_cycle(ScreenResources& s) {
     }
 }
 
-void draw_choose_prompt(ScreenResources& s) {
+void draw_choose_prompt(ScreenImages& s) {
     if (!s.prompt_images.empty()) draw_full_screen_image(s, s.prompt_images[s.prompt_index]);
     if (++s.frame_counter >= kPromptFrames) {
         s.frame_counter = 0;
@@ -82,16 +83,15 @@ void draw_choose_prompt(ScreenResources& s) {
     }
 }
 
-void draw_story(ScreenResources& s) {
+void draw_story(ScreenImages& s) {
     s.frame_counter = s.intro_index = s.prompt_index = 0;
     draw_full_screen_image(s, s.story_image);
 }
 
-void draw_story_prompt(const ScreenResources& s) { draw_full_screen_image(s, s.story_prompt_image); }
+void draw_story_prompt(const ScreenImages& s) { draw_full_screen_image(s, s.story_prompt_image); }
 
-void draw_statistics(const TextOverlay& text, const ScreenResources& s,
-                     const ShownStatistics& shown) {
-    const int32_t x = int32_t(s.screen_width * 0.5f - 50.0f);
+void draw_statistics(const TextOverlay& text, const ShownStatistics& shown) {
+    const int32_t x = int32_t(float(kPictureWidth) * 0.5f - 50.0f);
     const int32_t numbers[3] = {shown.rescued, shown.time, shown.score};
     for (int i = 0; i < 3; ++i) {
         print_text(text, std::to_string(numbers[i]).c_str(), x, kStatisticsRows[i], kStatisticsSize,
@@ -99,26 +99,26 @@ void draw_statistics(const TextOverlay& text, const ScreenResources& s,
     }
 }
 
-void draw_score_screen(const TextOverlay& text, const ScreenResources& s,
+void draw_score_screen(const TextOverlay& text, const ScreenImages& s,
                        const ShownStatistics& shown) {
-    draw_statistics(text, s, shown);
+    draw_statistics(text, shown);
     draw_full_screen_image(s, s.score_image);
 }
 
-void draw_score_prompt(const TextOverlay& text, const ScreenResources& s,
+void draw_score_prompt(const TextOverlay& text, const ScreenImages& s,
                        const ShownStatistics& shown) {
-    draw_statistics(text, s, shown);
+    draw_statistics(text, shown);
     draw_full_screen_image(s, s.score_prompt_image);
 }
 
-void draw_time_up_screen(const TextOverlay& text, const ScreenResources& s,
+void draw_time_up_screen(const TextOverlay& text, const ScreenImages& s,
                          const ShownStatistics& shown) {
-    draw_statistics(text, s, shown);
+    draw_statistics(text, shown);
     draw_full_screen_image(s, s.time_up_image);
 }
 
-void draw_time_up_prompt(const TextOverlay& text, const ScreenResources& s,
+void draw_time_up_prompt(const TextOverlay& text, const ScreenImages& s,
                          const ShownStatistics& shown) {
-    draw_statistics(text, s, shown);
+    draw_statistics(text, shown);
     draw_full_screen_image(s, s.time_up_prompt_image);
 }

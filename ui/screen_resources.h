@@ -1,11 +1,11 @@
 #pragma once
-// Everything the non-3D screens need: the full-screen images, the menu
-// labels and cursors. The values the options menu changes are the
-// session's settings; the statistics shown are the session's too.
+// The menus' data: labels, cursors and their rows, and what the menu keys
+// do to them. No OpenGL: the screen images are the presentation's
+// (ui/screens.h). The values the options menu changes are the session's
+// settings; the statistics shown are the session's too.
 #include <cstdint>
 #include <iosfwd>
 #include <string>
-#include <vector>
 
 struct Settings;
 
@@ -43,18 +43,6 @@ constexpr Colour kMenuColour{48, 48, 144, 255};
 struct ScreenResources {
     int32_t character_size = 16;
     int32_t menu_left = 130;
-    float screen_width = 0.0f, screen_height = 0.0f;
-    uint32_t quad_buffer = 0;
-    uint32_t image_program = 0;
-    int32_t image_sampler_location = -1;
-    uint32_t background_texture = 0;
-    uint32_t score_image = 0, score_prompt_image = 0;
-    uint32_t time_up_image = 0, time_up_prompt_image = 0;
-    std::vector<uint32_t> intro_images;
-    std::vector<uint32_t> prompt_images;
-    int32_t frame_counter = 0;
-    int32_t intro_index = 0, prompt_index = 0;
-    uint32_t story_image = 0, story_prompt_image = 0;
     MenuLabel options_labels[kOptionsItemCount];
     MenuLabel options_cursor_label;
     int32_t options_cursor = 0;
@@ -63,8 +51,8 @@ struct ScreenResources {
     MenuLabel controls_cursor_label;
     int32_t controls_cursor = 0;
 
-    // The data half of set-up (labels and cursors); no OpenGL.
-    void init_menus(float width, float height);
+    // Labels and cursors as the menus first show them.
+    void init_menus();
 };
 
 // Text rows of the menu items (and of their cursors).

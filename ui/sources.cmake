@@ -1,8 +1,9 @@
-# Sources of the application library in ui/.
-target_sources(swarmfall_core PRIVATE
+# Sources of ui/: the menus' logic and key names (swarmfall_flow), and the
+# drawing of the screens and menus (swarmfall_presentation).
+target_sources(swarmfall_flow PRIVATE
   ui/menus.cpp
   ui/key_names.cpp)
-target_sources(swarmfall_core PRIVATE
+target_sources(swarmfall_presentation PRIVATE
   ui/screen_images.cpp
   ui/best_scores_drawing.cpp
   ui/menu_drawing.cpp)

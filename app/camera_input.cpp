@@ -1,6 +1,7 @@
 #include "app/camera_input.h"
 
 #include "app/key_codes.h"
+#include "app/pad_input.h"
 
 CameraInputs CameraInputReader::read(double now) {
     CameraInputs in;
@@ -18,6 +19,11 @@ CameraInputs CameraInputReader::read(double now) {
     set_cursor_pos(centre.x, centre.y);
     in.look_left = centre.x - cx;
     in.look_up = centre.y - cy;
+    // The right stick turns the view as the mouse does: right turns right,
+    // up looks up.
+    const PadLook look = pad_look();
+    in.turn_left_rate = -look.x * kPadLookRate;
+    in.turn_up_rate = -look.y * kPadLookRate;
     in.fast = key_pressed(kKeyRightShift);
     in.forward = key_pressed(kKeyUp);
     in.back = key_pressed(kKeyDown);

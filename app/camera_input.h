@@ -1,7 +1,7 @@
 #pragma once
 // The camera's inputs read through the platform door once per play frame:
 // the mouse measured against the window's centre (and put back there), the
-// arrow keys and right Shift.
+// pad's right stick, the arrow keys and right Shift.
 #include "app/platform.h"
 #include "render/camera.h"
 #include "render/picture_rect.h"

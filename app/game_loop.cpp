@@ -6,6 +6,7 @@
 #include "app/game_state.h"
 #include "app/key_bindings.h"
 #include "app/key_codes.h"
+#include "app/pad_layouts.h"
 #include "app/platform.h"
 #include "app/round_rules.h"
 #include "render/camera.h"
@@ -56,6 +57,10 @@ bool run_logic_pass(GameSession& s, std::ostream& out) {
     const double now = platform_time();
     report_frame_time(s.clock, now, out);
     if (window_should_close()) return false;
+
+    // The pad is looked at once per pass, as the state about to read it sees it.
+    sample_pad(pad_keys_for(game_state, s.rebinding, key_bindings, s.camera.free_camera,
+                            s.camera.orthographic));
 
     LoopClock& clock = s.clock;
     if (game_state != Playing) restart_camera_clock(s.camera);

@@ -2,11 +2,17 @@
 
 #include <algorithm>
 
+#include "app/pad_input.h"
+
 namespace {
 PlatformDoors doors;
 }  // namespace
 
-void use_platform(const PlatformDoors& chosen) { doors = chosen; }
+// Another table is another machine: what was read from the old pad goes.
+void use_platform(const PlatformDoors& chosen) {
+    doors = chosen;
+    forget_pad();
+}
 const PlatformDoors& platform() { return doors; }
 
 bool start_window_system() { return doors.start_window_system(); }
@@ -15,7 +21,16 @@ void prepare_input() { doors.prepare_input(); }
 void set_swap_interval(int interval) { doors.set_swap_interval(interval); }
 void end_window_system() { doors.end_window_system(); }
 double platform_time() { return doors.time(); }
-bool key_pressed(int key) { return valid_key(key) && doors.key_pressed(key); }
+// Both latches are read every time, so one read empties both.
+bool key_pressed(int key) {
+    if (!valid_key(key)) return false;
+    const bool keyboard = doors.key_pressed(key);
+    const bool pad = take_pad_key(key);
+    return keyboard || pad;
+}
+
+PadState read_pad() { return doors.read_pad(); }
+bool add_pad_mappings(const std::string& text) { return doors.add_pad_mappings(text.c_str()); }
 void get_cursor_pos(double& x, double& y) { doors.get_cursor_pos(x, y); }
 void set_cursor_pos(double x, double y) { doors.set_cursor_pos(x, y); }
 bool window_should_close() { return doors.window_should_close(); }
@@ -57,6 +72,8 @@ void get_cursor_pos(double& x, double& y) {
 
 void set_cursor_pos(double, double) {}
 bool no() { return false; }
+PadState no_pad() { return PadState{}; }
+bool refuse_text(const char*) { return false; }
 
 void get_window_size(int& width, int& height) {
     width = kPictureWidth;

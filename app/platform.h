@@ -1,12 +1,13 @@
 #pragma once
-// The one door to the window system and the machine: time, keys, cursor,
-// the window and its mode, the local date, the user folders and the
-// executable's path.
+// The one door to the window system and the machine: time, keys, a
+// gamepad, cursor, the window and its mode, the local date, the user
+// folders and the executable's path.
 // The doors are a table of plain functions chosen once at start-up: the game
 // installs the GLFW table (app/platform_glfw.h), tests a scripted one. The
 // rest of the game calls the free functions below and never learns which
 // table answers. A door left at its default answers as a machine with no
 // window would; a new door is one field with such a default.
+#include <array>
 #include <string>
 
 #include "render/picture_rect.h"
@@ -23,6 +24,46 @@ struct WindowRequest {
     int width = kPictureWidth, height = kPictureHeight;
     const char* title = "";
     int samples = 0;  // multisampling of the default framebuffer
+};
+
+// A gamepad's buttons and axes, numbered as GLFW's gamepad mapping numbers
+// them (an Xbox-style layout whatever the pad).
+enum PadButton : int {
+    PadA = 0,
+    PadB = 1,
+    PadX = 2,
+    PadY = 3,
+    PadLeftShoulder = 4,
+    PadRightShoulder = 5,
+    PadBack = 6,
+    PadStart = 7,
+    PadGuide = 8,
+    PadLeftThumb = 9,
+    PadRightThumb = 10,
+    PadDpadUp = 11,
+    PadDpadRight = 12,
+    PadDpadDown = 13,
+    PadDpadLeft = 14,
+};
+constexpr int kPadButtonCount = 15;
+
+// Sticks from -1 to 1, up and left negative; triggers from -1 (let go) to 1.
+enum PadAxis : int {
+    PadLeftX = 0,
+    PadLeftY = 1,
+    PadRightX = 2,
+    PadRightY = 3,
+    PadLeftTrigger = 4,
+    PadRightTrigger = 5,
+};
+constexpr int kPadAxisCount = 6;
+
+// One look at the first connected gamepad.
+struct PadState {
+    bool connected = false;
+    int id = -1;  // which joystick it is: another id is another pad
+    std::array<bool, kPadButtonCount> buttons{};
+    std::array<float, kPadAxisCount> axes{};
 };
 
 // Where the player's files live; an empty folder means none is known.
@@ -48,6 +89,8 @@ void get_window_size(int& width, int& height);
 std::string today();
 UserFolders user_folders();
 std::string executable_path(const char* argv0);
+PadState no_pad();
+bool refuse_text(const char* text);
 }  // namespace windowless
 
 struct PlatformDoors {
@@ -72,6 +115,8 @@ struct PlatformDoors {
     std::string (*today)() = windowless::today;
     UserFolders (*user_folders)() = windowless::user_folders;
     std::string (*executable_path)(const char*) = windowless::executable_path;
+    PadState (*read_pad)() = windowless::no_pad;
+    bool (*add_pad_mappings)(const char*) = windowless::refuse_text;
 };
 
 // Every door below goes through this table from now on.
@@ -91,8 +136,15 @@ void end_window_system();
 
 double platform_time();
 // Sticky read: true when the key is down or went down since the last read;
-// the read clears the latch. Codes outside 32..348 read as released.
+// the read clears the latch. Codes outside 32..348 read as released. A
+// gamepad button counts as the key it stands for (app/pad_input.h), latched
+// the same way.
 bool key_pressed(int key);
+// The first connected joystick that is known as a gamepad, as it is now.
+PadState read_pad();
+// Gamepad mappings in the format of SDL's gamecontrollerdb.txt, one or
+// more lines; false when the platform rejects any of them.
+bool add_pad_mappings(const std::string& text);
 void get_cursor_pos(double& x, double& y);
 void set_cursor_pos(double x, double y);
 bool window_should_close();

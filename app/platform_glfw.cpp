@@ -76,6 +76,29 @@ void get_glfw_framebuffer_size(int& width, int& height) {
     if (game_window) glfwGetFramebufferSize(game_window, &width, &height);
 }
 
+// Joysticks come and go between two looks: each look takes the first one
+// that GLFW knows as a gamepad.
+PadState read_glfw_pad() {
+    PadState pad;
+    for (int joystick = GLFW_JOYSTICK_1; joystick <= GLFW_JOYSTICK_LAST; ++joystick) {
+        GLFWgamepadstate state;
+        if (!glfwJoystickIsGamepad(joystick) || !glfwGetGamepadState(joystick, &state)) continue;
+        pad.connected = true;
+        pad.id = joystick;
+        for (int b = 0; b < kPadButtonCount; ++b) pad.buttons[b] = state.buttons[b] == GLFW_PRESS;
+        for (int a = 0; a < kPadAxisCount; ++a) pad.axes[a] = state.axes[a];
+        break;
+    }
+    return pad;
+}
+
+// GLFW answers true even for lines it cannot read; only its error says so.
+bool add_glfw_pad_mappings(const char* text) {
+    glfwGetError(nullptr);
+    const bool taken = glfwUpdateGamepadMappings(text);
+    return taken && glfwGetError(nullptr) == GLFW_NO_ERROR;
+}
+
 // Where the window stood before it went full screen.
 int windowed_x = 0, windowed_y = 0;
 
@@ -151,5 +174,7 @@ PlatformDoors glfw_platform() {
     doors.window_is_fullscreen = glfw_is_fullscreen;
     doors.enter_fullscreen = glfw_enter_fullscreen;
     doors.leave_fullscreen = glfw_leave_fullscreen;
+    doors.read_pad = read_glfw_pad;
+    doors.add_pad_mappings = add_glfw_pad_mappings;
     return doors;
 }

@@ -12,6 +12,7 @@
 #include "app/game_loop.h"
 #include "app/game_session.h"
 #include "app/game_state.h"
+#include "app/pad_mappings.h"
 #include "app/platform.h"
 #include "app/presentation.h"
 #include "app/settings_apply.h"
@@ -84,6 +85,7 @@ bool start_up(RunningGame& game) {
     if (s.best_scores_path.empty()) {
         std::cout << "Best scores are not kept: neither XDG_DATA_HOME nor HOME is set" << std::endl;
     }
+    load_pad_mappings(pad_mappings_path(), std::cout);
 
     if (!open_window(WindowRequest{kPictureWidth, kPictureHeight, kWindowTitle, kSamples})) {
         return fail_after_window_system(

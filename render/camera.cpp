@@ -50,8 +50,8 @@ void update_camera(Camera& c, const CameraInputs& in, const Player& player) {
     }
     float dt = float(now - c.last_update_time);
 
-    float dx = float(in.look_left * kMouseSensitivity);
-    float dy = float(in.look_up * kMouseSensitivity);
+    float dx = float(in.look_left * kMouseSensitivity + in.turn_left_rate * dt);
+    float dy = float(in.look_up * kMouseSensitivity + in.turn_up_rate * dt);
 
     float yaw = 0.0f, pitch = 0.0f;
     if (c.free_camera) {

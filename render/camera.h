@@ -12,6 +12,9 @@
 struct Player;
 
 constexpr float kMouseSensitivity = 0.005f;     // radians per pixel
+// The pad's right stick at full tilt: a quarter turn in about 0.6 s, quick
+// enough to look round a corner within one step, slow enough to aim a throw.
+constexpr double kPadLookRate = 2.5;            // radians per second
 constexpr float kFastCameraFactor = 10.0f;      // while right Shift is held
 constexpr double kEyeHeight = 0.8;              // world units above the player
 constexpr float kCameraStartSpeed = 20.0f;      // world units per second
@@ -40,6 +43,9 @@ struct CameraInputs {
     double now = 0.0;             // clock, seconds
     double look_left = 0.0;       // pixels the cursor went left of the window centre
     double look_up = 0.0;         // and above it
+    // A steady look (the pad's right stick): radians per second left and
+    // up, turned into an angle by the frame's own time step.
+    double turn_left_rate = 0.0, turn_up_rate = 0.0;
     bool forward = false, back = false, right = false, left = false;  // arrow keys
     bool fast = false;            // right Shift
 };

@@ -1,7 +1,7 @@
 #pragma once
 // The platform as tests script it: a keyboard with GLFW's sticky-key
-// behaviour, a hand-set clock, cursor, date, and a window whose size and
-// mode are plain fields. Installed over a base table: with no window, or
+// behaviour, a gamepad to plug in and pull out, a hand-set clock, cursor,
+// date, and a window whose size and mode are plain fields. Installed over a base table: with no window, or
 // over the GLFW doors when a test needs a real window to draw in.
 #include <array>
 #include <functional>
@@ -31,6 +31,8 @@ struct ScriptedPlatform {
     // When set, window size and mode calls reach the base table (a real
     // window) while time, keys and cursor stay scripted.
     bool real_window = false;
+    // The gamepad as the pad door answers: none until plugged in.
+    PadState pad;
     // Runs at the end of every loop pass, after the frame was shown: a
     // script moves the clock and the keys on from here.
     std::function<void()> after_frame;
@@ -50,6 +52,19 @@ struct ScriptedPlatform {
         if (valid_key(key)) latched[key] = true;
     }
     void advance(double seconds) { now += seconds; }
+
+    // A pad connected with nothing pressed and its sticks at rest (which
+    // puts its triggers at -1).
+    void plug_pad(int id = 0) {
+        pad = PadState{};
+        pad.connected = true;
+        pad.id = id;
+        pad.axes[PadLeftTrigger] = pad.axes[PadRightTrigger] = -1.0f;
+    }
+    void pull_pad() { pad.connected = false; }
+    void press_button(int button) { pad.buttons[button] = true; }
+    void release_button(int button) { pad.buttons[button] = false; }
+    void tilt(int axis, float value) { pad.axes[axis] = value; }
 };
 
 namespace scripted_doors {
@@ -89,6 +104,7 @@ inline void set_swap_interval(int interval) {
 }
 
 inline std::string today() { return script->date; }
+inline PadState read_pad() { return script->pad; }
 
 inline void get_window_size(int& width, int& height) {
     width = script->window_width;
@@ -139,6 +155,7 @@ inline void use_scripted_platform(ScriptedPlatform* script, const PlatformDoors&
         doors.take_events = sd::take_events;
         doors.set_swap_interval = sd::set_swap_interval;
         doors.today = sd::today;
+        doors.read_pad = sd::read_pad;
     }
     if (script && !script->real_window) {
         doors.get_window_size = sd::get_window_size;

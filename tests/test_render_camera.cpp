@@ -1,5 +1,5 @@
 // The camera, driven by its inputs alone; and the play state's reading of
-// those inputs through a scripted cursor and keyboard.
+// those inputs through a scripted cursor, keyboard and pad.
 #include <gtest/gtest.h>
 
 #include <glm/gtc/matrix_transform.hpp>
@@ -7,6 +7,7 @@
 #include "actors/player.h"
 #include "app/camera_input.h"
 #include "app/key_codes.h"
+#include "app/pad_input.h"
 #include "scripted_platform.h"
 #include "render/camera.h"
 
@@ -69,6 +70,39 @@ TEST_F(CameraUpdate, PitchStopsShortOfStraightDownAndUpInBothViews) {
             in.look_up = 0.0;
         }
     }
+}
+
+// The pad's right stick turns the view by a rate times each frame's own
+// time step, outside a dead zone: right turns right and up looks up, as the
+// mouse does.
+TEST_F(CameraUpdate, RightStickTurnsAtItsRatePerSecondOutsideItsDeadZone) {
+    ScriptedPlatform platform;
+    use_scripted_platform(&platform);
+    platform.plug_pad();
+    PadKeys no_keys;
+    no_keys.fill(kNoKey);
+    sample_pad(no_keys);  // connected centred
+    CameraInputReader reader;
+    const auto tilt = [&](int axis, float value) {
+        platform.tilt(axis, value);
+        sample_pad(no_keys);
+        const CameraInputs read = reader.read(in.now);
+        in.turn_left_rate = read.turn_left_rate;
+        in.turn_up_rate = read.turn_up_rate;
+    };
+    camera.free_camera = true;
+    tilt(PadRightX, 1.0f);
+    frame(0.1);
+    frame(0.3);
+    EXPECT_FLOAT_EQ(camera.free_yaw, float(-0.4 * kPadLookRate));
+    tilt(PadRightX, 0.0f);
+    tilt(PadRightY, -0.6f);  // halfway between the dead zone and the rim
+    frame(0.2);
+    EXPECT_FLOAT_EQ(camera.free_pitch, float(0.5 * 0.2 * kPadLookRate));
+    tilt(PadRightY, -0.15f);
+    frame(0.2);
+    EXPECT_FLOAT_EQ(camera.free_pitch, float(0.5 * 0.2 * kPadLookRate));
+    use_scripted_platform(nullptr);
 }
 
 TEST_F(CameraUpdate, FirstPersonLooksAlongTheFacingTurnedAQuarterRight) {

@@ -5,6 +5,7 @@
 #include "app/game_session.h"
 #include "app/game_state.h"
 #include "app/key_bindings.h"
+#include "app/pad_input.h"
 #include "app/presentation.h"
 #include "app/round_rules.h"
 #include "render/camera.h"
@@ -33,6 +34,10 @@ void draw_death_message(const Presentation& p, const GameSession& s) {
     default: message(p, " SUSPICIOUS DEATH     ", 161, kMessageRow); break;
     }
 }
+// The line goes first: screens draw their text before their picture.
+void pad_hint(const Presentation& p, int32_t hint) {
+    if (pad_connected()) draw_pad_hint(p.text, hint);
+}
 }  // namespace
 
 void draw_game_state(Presentation& p, GameSession& s, const PictureRect& picture,
@@ -41,7 +46,10 @@ void draw_game_state(Presentation& p, GameSession& s, const PictureRect& picture
     ScreenImages& images = p.images;
     switch (game_state) {
     case Intro: draw_intro_cycle(images); break;
-    case ChooseCharacter: draw_choose_prompt(images); break;
+    case ChooseCharacter:
+        pad_hint(p, PadHintChoose);
+        draw_choose_prompt(images);
+        break;
     case Story: draw_story(images); break;
     case StoryWaitKey: draw_story_prompt(images); break;
     case Playing: {
@@ -60,8 +68,14 @@ void draw_game_state(Presentation& p, GameSession& s, const PictureRect& picture
         break;
     case ScoreScreen: draw_score_screen(p.text, images, s.shown); break;
     case ScoreWaitKey: draw_score_prompt(p.text, images, s.shown); break;
-    case OptionsMenu: draw_options_menu(p.text, images, screens, s.settings); break;
-    case ControlsMenu: draw_controls_menu(p.text, images, screens, key_bindings, s.rebinding); break;
+    case OptionsMenu:
+        pad_hint(p, PadHintOptions);
+        draw_options_menu(p.text, images, screens, s.settings);
+        break;
+    case ControlsMenu:
+        pad_hint(p, s.rebinding ? PadHintRebinding : PadHintControls);
+        draw_controls_menu(p.text, images, screens, key_bindings, s.rebinding);
+        break;
     case TimeUpScreen:
         draw_best_scores(p.text, s.best_scores);
         draw_time_up_screen(p.text, images, s.shown);

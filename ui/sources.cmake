@@ -6,4 +6,5 @@ target_sources(swarmfall_flow PRIVATE
 target_sources(swarmfall_presentation PRIVATE
   ui/screen_images.cpp
   ui/best_scores_drawing.cpp
-  ui/menu_drawing.cpp)
+  ui/menu_drawing.cpp
+  ui/pad_hints.cpp)

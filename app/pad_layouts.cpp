@@ -46,11 +46,13 @@ PadKeys play_keys(const KeyBindings& b, bool free_camera, bool orthographic) {
     return keys;
 }
 
+// B goes back where Escape does; Start too, so it closes the options menu
+// it opened, as Escape does.
 PadKeys menu_keys() {
     PadKeys keys = no_keys();
     set_directions(keys, kKeyUp, kKeyDown, kKeyLeft, kKeyRight);
     keys[PadA] = kKeyEnter;
-    keys[PadB] = kKeyEscape;
+    keys[PadB] = keys[PadStart] = kKeyEscape;
     return keys;
 }
 

@@ -134,6 +134,10 @@ TEST_F(Gamepad, MenusMoveAndChooseAndTheWaitingScreensTakeAnyButton) {
     tap_in_play(PadStart);
     decision_pass(*session, input.now, out);
     ASSERT_EQ(game_state, OptionsMenu);
+    frame(0.0);
+    tap_in_loop(PadB);  // back to the game, as Escape
+    frame(kGate);
+    ASSERT_EQ(game_state, Playing);
 
     open_menu(OptionsMenu);
     frame(0.0);

@@ -13,6 +13,7 @@
 #include "actors/grenade.h"
 #include "actors/hostage.h"
 #include "actors/player.h"
+#include "render/frame_picture.h"
 #include "render/shader_variant.h"
 #include "render/scene.h"
 #include "render_city_helpers.h"
@@ -236,6 +237,11 @@ TEST(RendererGl, ShadowPassIsOneDrawAndGivesTheWindowBack) {
     EXPECT_EQ(viewport[2], 1024);
     EXPECT_EQ(viewport[3], 768);
     EXPECT_EQ(framebuffer, 0);
+    // Run inside a letterboxed frame, it gives that frame's picture back.
+    const PictureRect picture = begin_frame_picture(1280, 1024);
+    r.render_shadow_map(city, MeshCube);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ((PictureRect{viewport[0], viewport[1], viewport[2], viewport[3]}), picture);
     r.release();
 }
 

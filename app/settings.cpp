@@ -5,13 +5,22 @@
 #include "app/user_files.h"
 
 namespace {
-constexpr const char* kVolumeKey = "volume";
-constexpr const char* kDamageKey = "damage";
-constexpr const char* kRadiusKey = "radius";
-constexpr const char* kFullscreenKey = "fullscreen";
-constexpr const char* kOn = "on";
-constexpr const char* kOff = "off";
+// The file's names, in the order the file is written.
+enum SettingKey : int32_t {
+    KeyVolume, KeyDamage, KeyRadius, KeyFullscreen, KeyPace, KeyVsync, KeyAntialiasing, KeyShadows,
+    KeyCount
+};
+constexpr const char* kKeyNames[KeyCount] = {"volume", "damage",  "radius",       "fullscreen",
+                                             "pace",   "vsync",   "antialiasing", "shadows"};
 
+// A value written as one of a few words.
+struct Word {
+    const char* text;
+    int32_t value;
+};
+constexpr Word kSwitchWords[] = {{"on", 1}, {"off", 0}};
+constexpr Word kPaceWords[] = {{"real", PaceReal}, {"frame", PaceFrame}};
+constexpr Word kSampleWords[] = {{"4", kAntialiasingSamples}, {"0", 0}};
 std::string range_text(const SettingRange& r) {
     std::string text = std::to_string(r.low) + " to " + std::to_string(r.high);
     if (r.step != 1) text += " in steps of " + std::to_string(r.step);
@@ -32,20 +41,54 @@ void read_number(std::string_view key, std::string_view value, const SettingRang
                      shown_in_report(value));
 }
 
-void read_switch(std::string_view key, std::string_view value, bool& target,
-                 std::vector<std::string>& faults) {
-    if (value == kOn || value == kOff) {
-        target = value == kOn;
-        return;
+// "a, b or c", for what a fault expected.
+template <typename Item, size_t N>
+std::string one_of(const Item (&items)[N], const char* (*text)(const Item&)) {
+    std::string list;
+    for (size_t i = 0; i < N; ++i) {
+        list += (i == 0 ? "" : i + 1 == N ? " or " : ", ") + std::string(text(items[i]));
     }
-    faults.push_back(std::string(key) + ": expected on or off, found " + shown_in_report(value));
+    return list;
 }
 
-struct Seen {
-    bool volume = false, damage = false, radius = false, fullscreen = false;
-};
+template <size_t N>
+void read_word(std::string_view key, std::string_view value, const Word (&words)[N],
+               int32_t& target, std::vector<std::string>& faults) {
+    for (const Word& word : words) {
+        if (value == word.text) {
+            target = word.value;
+            return;
+        }
+    }
+    faults.push_back(std::string(key) + ": expected " +
+                     one_of(words, +[](const Word& w) { return w.text; }) + ", found " +
+                     shown_in_report(value));
+}
 
-void read_line(std::string_view line, int32_t number, Settings& s, Seen& seen,
+void read_switch(std::string_view key, std::string_view value, bool& target,
+                 std::vector<std::string>& faults) {
+    int32_t on = target ? 1 : 0;
+    read_word(key, value, kSwitchWords, on, faults);
+    target = on != 0;
+}
+
+void read_value(int32_t key, std::string_view value, Settings& s,
+                std::vector<std::string>& faults) {
+    const char* name = kKeyNames[key];
+    switch (key) {
+    case KeyVolume: read_number(name, value, kVolumeRange, s.volume, faults); break;
+    case KeyDamage: read_number(name, value, kDamageRange, s.damage, faults); break;
+    case KeyRadius: read_number(name, value, kRadiusRange, s.radius, faults); break;
+    case KeyFullscreen: read_switch(name, value, s.fullscreen, faults); break;
+    case KeyPace: read_word(name, value, kPaceWords, s.pace, faults); break;
+    case KeyVsync: read_switch(name, value, s.vsync, faults); break;
+    case KeyAntialiasing: read_word(name, value, kSampleWords, s.antialiasing, faults); break;
+    case KeyShadows: read_switch(name, value, s.shadows, faults); break;
+    default: break;
+    }
+}
+
+void read_line(std::string_view line, int32_t number, Settings& s, bool (&seen)[KeyCount],
                std::vector<std::string>& faults) {
     const std::string where = "line " + std::to_string(number);
     const size_t equals = line.find('=');
@@ -54,27 +97,23 @@ void read_line(std::string_view line, int32_t number, Settings& s, Seen& seen,
         return;
     }
     const std::string_view key = trim_blanks(line.substr(0, equals));
-    const std::string_view value = trim_blanks(line.substr(equals + 1));
-    bool* flag = key == kVolumeKey ? &seen.volume
-                 : key == kDamageKey ? &seen.damage
-                 : key == kRadiusKey ? &seen.radius
-                 : key == kFullscreenKey ? &seen.fullscreen
-                 : nullptr;
-    if (!flag) {
-        faults.push_back(where + ": expected volume, damage, radius or fullscreen, found " +
-                         shown_in_report(key));
+    int32_t index = 0;
+    while (index < KeyCount && key != kKeyNames[index]) ++index;
+    if (index == KeyCount) {
+        faults.push_back(where + ": expected " +
+                         one_of(kKeyNames, +[](const char* const& name) { return name; }) +
+                         ", found " + shown_in_report(key));
         return;
     }
-    if (*flag) {
+    if (seen[index]) {
         faults.push_back(where + ": expected " + std::string(key) + " once, found it again");
         return;
     }
-    *flag = true;
-    if (key == kVolumeKey) read_number(key, value, kVolumeRange, s.volume, faults);
-    if (key == kDamageKey) read_number(key, value, kDamageRange, s.damage, faults);
-    if (key == kRadiusKey) read_number(key, value, kRadiusRange, s.radius, faults);
-    if (key == kFullscreenKey) read_switch(key, value, s.fullscreen, faults);
+    seen[index] = true;
+    read_value(index, trim_blanks(line.substr(equals + 1)), s, faults);
 }
+
+std::string switch_text(bool on) { return kSwitchWords[on ? 0 : 1].text; }
 }  // namespace
 
 bool setting_in_range(int32_t value, const SettingRange& r) {
@@ -89,26 +128,29 @@ int32_t step_setting(int32_t value, int32_t steps, const SettingRange& r) {
 
 SettingsText parse_settings(std::string_view text) {
     SettingsText result;
-    Seen seen;
-    const std::vector<std::string_view> lines = user_file_lines(text);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (!lines[i].empty() && lines[i].front() != '#') {
-            read_line(lines[i], int32_t(i + 1), result.settings, seen, result.faults);
+    bool seen[KeyCount] = {};
+    int32_t number = 0;
+    for (size_t start = 0; start <= text.size(); ++number) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view line = trim_blanks(text.substr(start, end - start));
+        start = end + 1;
+        if (!line.empty() && line.front() != '#') {
+            read_line(line, number + 1, result.settings, seen, result.faults);
         }
-    }
-    const std::pair<const char*, bool> keys[] = {{kVolumeKey, seen.volume},
-                                                 {kDamageKey, seen.damage},
-                                                 {kRadiusKey, seen.radius},
-                                                 {kFullscreenKey, seen.fullscreen}};
-    for (const auto& [key, found] : keys) {
-        if (!found) result.faults.push_back(std::string(key) + ": expected a value, found none");
     }
     return result;
 }
 
 std::string format_settings(const Settings& s) {
-    return std::string("# Swarmfall settings, written when RETURN is chosen in the options menu\n") +
-           kVolumeKey + " = " + std::to_string(s.volume) + "\n" + kDamageKey + " = " +
-           std::to_string(s.damage) + "\n" + kRadiusKey + " = " + std::to_string(s.radius) + "\n" +
-           kFullscreenKey + " = " + (s.fullscreen ? kOn : kOff) + "\n";
+    const std::string values[KeyCount] = {
+        std::to_string(s.volume), std::to_string(s.damage),
+        std::to_string(s.radius), switch_text(s.fullscreen),
+        kPaceWords[s.pace == PaceFrame ? 1 : 0].text, switch_text(s.vsync),
+        std::to_string(s.antialiasing), switch_text(s.shadows)};
+    std::string text = "# Swarmfall settings, written when RETURN is chosen in the options menu\n";
+    for (int32_t key = 0; key < KeyCount; ++key) {
+        text += std::string(kKeyNames[key]) + " = " + values[key] + "\n";
+    }
+    return text;
 }

@@ -21,7 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const SettingsText parsed = parse_settings(text);
     const Settings& s = parsed.settings;
     fuzz::must(setting_in_range(s.volume, kVolumeRange) && setting_in_range(s.damage, kDamageRange) &&
-                   setting_in_range(s.radius, kRadiusRange),
+                   setting_in_range(s.radius, kRadiusRange) &&
+                   (s.pace == PaceReal || s.pace == PaceFrame) &&
+                   (s.antialiasing == kAntialiasingSamples || s.antialiasing == 0),
                "every value lies on its range");
     for (const std::string& fault : parsed.faults) {
         fuzz::must(fault.find(": expected ") != std::string::npos, "a fault says what was expected");

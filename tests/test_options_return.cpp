@@ -72,6 +72,9 @@ struct OptionsReturn : LoopFixture {
 };
 
 TEST_F(OptionsReturn, ReturnAppliesTheMenuValuesAndKeepsThem) {
+    // Set by hand in the file: the menu keeps them as they are.
+    session->settings.pace = PaceFrame;
+    session->settings.shadows = false;
     gate(kKeyRight);  // VOLUMEN 30
     gate(kKeyDown);
     gate(kKeyDown);
@@ -82,7 +85,7 @@ TEST_F(OptionsReturn, ReturnAppliesTheMenuValuesAndKeepsThem) {
     EXPECT_EQ(session->grenade.blast_radius, 1);
     SettingsText kept_now = kept();
     EXPECT_TRUE(kept_now.faults.empty());
-    EXPECT_EQ(kept_now.settings, (Settings{30, 1, 1, false}));
+    EXPECT_EQ(kept_now.settings, (Settings{30, 1, 1, false, PaceFrame, true, 4, false}));
 }
 
 // Escape leaves as RETURN does, once the key is up again. The Escape that

@@ -21,20 +21,25 @@ VisualPosition visual_position(const Actor& actor) {
     return {actor.pos_x, actor.pos_y, actor.pos_z};
 }
 
-void advance_motion(Actor& actor) {
+void advance_motion(Actor& actor) { advance_motion_by(actor, 1.0f); }
+
+// With `ticks` 1 the products are exactly the per-tick steps.
+void advance_motion_by(Actor& actor, float ticks) {
+    const float slide = kSlidePerTick * ticks;
+    const double turn = kTurnPerTick * double(ticks);
     switch (actor.motion_mode) {
     case MotionSlide:
-        actor.pos_x += kSlidePerTick * actor.step_x;
-        actor.pos_y += kSlidePerTick * actor.step_y;
+        actor.pos_x += slide * actor.step_x;
+        actor.pos_y += slide * actor.step_y;
         break;
     case MotionTurnLeft:
-        actor.facing_angle = float(double(actor.facing_angle) + kTurnPerTick);
+        actor.facing_angle = float(double(actor.facing_angle) + turn);
         break;
     case MotionTurnRight:
-        actor.facing_angle = float(double(actor.facing_angle) - kTurnPerTick);
+        actor.facing_angle = float(double(actor.facing_angle) - turn);
         break;
     case MotionLift:
-        actor.pos_z += kSlidePerTick * actor.step_z;
+        actor.pos_z += slide * actor.step_z;
         break;
     default:
         break;

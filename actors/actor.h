@@ -40,3 +40,14 @@ float angle_for_facing(int facing);
 VisualPosition visual_position(const Actor& actor);
 // One tick of animation: slide, turn or lift by a fortieth, then wrap the angle.
 void advance_motion(Actor& actor);
+// The same motion for part of a tick (`ticks` 0 to 1): where drawing shows
+// the actor between two ticks. One whole tick is exactly advance_motion.
+void advance_motion_by(Actor& actor, float ticks);
+
+// A copy of the actor moved on by part of a tick, for drawing; the
+// simulation's own record stays where its ticks left it.
+template <typename ActorKind>
+ActorKind moved_on(ActorKind actor, float ticks) {
+    advance_motion_by(actor, ticks);
+    return actor;
+}

@@ -18,12 +18,22 @@ void message(const Presentation& p, const char* text, int32_t x, int32_t y) {
     print_text(p.text, text, x, y, kMessageSize, 1.0f, 0.0f, 0.0f);
 }
 
-// The camera's last view, sized for the frame's picture.
+// The camera's last view, sized for the frame's picture. Between two ticks
+// (real pace) the actors are drawn moved on by the part of a tick real time
+// has gone past the last one; the records stay put.
 void draw_world(Presentation& p, const GameSession& s, const PictureRect& picture) {
     FrameView view = camera_frame_view(s.camera);
     view.picture_height = float(picture.height);
-    draw_scene(p.renderer, view, s.city, s.player, s.hostage, s.grenade, s.ants,
-               s.player_is_girl, s.clock.animation_frame);
+    const float ticks = s.clock.tick_fraction;
+    if (ticks > 0.0f) {
+        std::vector<Ant> ants = s.ants;
+        for (Ant& ant : ants) advance_motion_by(ant, ticks);
+        draw_scene(p.renderer, view, s.city, moved_on(s.player, ticks), moved_on(s.hostage, ticks),
+                   moved_on(s.grenade, ticks), ants, s.player_is_girl, s.clock.animation_frame);
+    } else {
+        draw_scene(p.renderer, view, s.city, s.player, s.hostage, s.grenade, s.ants,
+                   s.player_is_girl, s.clock.animation_frame);
+    }
     draw_hud(p.text, s.shown, s.player, s.hostage, s.time_left);
 }
 

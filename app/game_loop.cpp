@@ -63,7 +63,10 @@ bool run_logic_pass(GameSession& s, std::ostream& out) {
                             s.camera.orthographic));
 
     LoopClock& clock = s.clock;
-    if (game_state != Playing) restart_camera_clock(s.camera);
+    if (game_state != Playing) {
+        restart_camera_clock(s.camera);
+        pause_watch(s.slow_frames);
+    }
     switch (game_state) {
     case Intro:
         if (timed_wait(clock, now, kIntroWait)) {

@@ -15,8 +15,8 @@ constexpr double kScreenWait = 3.0;
 // when the window was asked to close (returns false), run the state logic.
 bool run_logic_pass(GameSession& session, std::ostream& out);
 
-// The logic of the play state for one frame (tick, countdown, camera,
-// animation, decision pass, round rules).
+// The logic of the play state for one frame (ticks by the pace setting,
+// countdown, camera, animation, decision pass, round rules).
 void playing_logic(GameSession& session, double now, std::ostream& out);
 
 // Every 40th tick: Escape, the debugging keys, the binding poll and the

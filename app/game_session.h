@@ -18,6 +18,7 @@
 #include "app/menu_escape.h"
 #include "app/settings.h"
 #include "app/shown_statistics.h"
+#include "app/slow_frames.h"
 #include "ui/screen_resources.h"
 #include "world/city_grid.h"
 #include "actors/collision.h"
@@ -46,6 +47,7 @@ struct GameSession {
     int32_t time_left = kRoundTime;
     bool hero_message_pending = true;
     LoopClock clock;
+    SlowFrameWatch slow_frames;  // the once-a-run line about slow play
     Camera camera;
     CameraInputReader camera_input;
     int32_t bitten_timer = 0;

@@ -43,18 +43,56 @@ void catch_up_menu_gate(LoopClock& clock, double now) {
     clock.tick_base = std::max(clock.tick_base, now - kMenuGateSeconds);
 }
 
-bool play_frame_time(LoopClock& clock, double now) {
+namespace {
+void resync(LoopClock& clock, double now) {
     if (clock.resync_clock) clock.tick_base = now;
     clock.resync_clock = false;
-    if (now >= clock.tick_base + kTickSeconds) {
-        clock.tick_base += kTickSeconds;
-        clock.second_accumulator += kTickSeconds;
-        clock.tick_accumulator += 1.0;
-    }
+}
+
+void add_tick(LoopClock& clock) {
+    clock.tick_base += kTickSeconds;
+    clock.second_accumulator += kTickSeconds;
+    clock.tick_accumulator += 1.0;
+}
+
+void next_animation_frame(LoopClock& clock) {
     clock.animation_frame = (clock.animation_frame + 1) % kAnimationFrames;
-    if (clock.second_accumulator >= kCountdownUnit) {
-        clock.second_accumulator = 0.0;
-        return true;
+}
+
+// The accumulator is set to 0, not reduced by a unit.
+bool countdown_unit_ended(LoopClock& clock) {
+    if (clock.second_accumulator < kCountdownUnit) return false;
+    clock.second_accumulator = 0.0;
+    return true;
+}
+}  // namespace
+
+bool play_frame_time(LoopClock& clock, double now) {
+    resync(clock, now);
+    if (now >= clock.tick_base + kTickSeconds) add_tick(clock);
+    next_animation_frame(clock);
+    return countdown_unit_ended(clock);
+}
+
+int ticks_due(LoopClock& clock, double now) {
+    resync(clock, now);
+    // Counted with the same additions the ticks make, so they agree exactly.
+    double base = clock.tick_base;
+    int due = 0;
+    while (due < kMostTicksPerFrame && now >= base + kTickSeconds) {
+        base += kTickSeconds;
+        ++due;
     }
-    return false;
+    if (now >= base + kTickSeconds) clock.tick_base = now - due * kTickSeconds;
+    return due;
+}
+
+bool account_tick(LoopClock& clock) {
+    add_tick(clock);
+    next_animation_frame(clock);
+    return countdown_unit_ended(clock);
+}
+
+float fraction_past_tick(const LoopClock& clock, double now) {
+    return float(std::clamp((now - clock.tick_base) / kTickSeconds, 0.0, 1.0));
 }

@@ -9,8 +9,13 @@
 constexpr double kTickSeconds = double(0.01f);
 constexpr double kTicksPerDecision = 40.0;
 constexpr double kMenuGateSeconds = 0.8;
-// The actors' swing animation steps once per play frame through this many.
+// The actors' swing animation steps through this many frames: once per play
+// frame at the frame pace, once per tick at the real pace.
 constexpr int kAnimationFrames = 10;
+// With the real pace: the most ticks one frame simulates. One frame then
+// holds at most one decision pass and one countdown unit; below 2.5 frames
+// per second the game slows down.
+constexpr int kMostTicksPerFrame = 40;
 
 struct LoopClock {
     int32_t frame_count = 0;
@@ -23,6 +28,10 @@ struct LoopClock {
     bool waiting = false;
     double wait_deadline = 0.0;
     bool resync_clock = true;
+    // Real pace: how far real time had gone past the last simulated tick at
+    // the end of the play logic, in ticks (0 to 1); drawing moves the actors
+    // on by it. Zero with the frame pace and outside play.
+    float tick_fraction = 0.0f;
 };
 
 // Counts a frame and writes "<ms> ms/frame" once per second of wall time.
@@ -44,6 +53,19 @@ bool menu_gate_open(LoopClock& clock, double now);
 // the gate opens once at once and every 0.8 s after.
 void catch_up_menu_gate(LoopClock& clock, double now);
 
-// The time keeping of a play frame: resync, at most one tick, the animation
-// frame and the countdown unit. Returns true when a countdown unit ended.
+// The time keeping of a play frame at the frame pace: resync, at most one
+// tick, the animation frame and the countdown unit. Returns true when a
+// countdown unit ended.
 bool play_frame_time(LoopClock& clock, double now);
+
+// The real pace's ticks for a play frame: resync, then the whole ticks real
+// time has gone by since the last one, at most kMostTicksPerFrame. Time past
+// that is dropped, so after a stall the game goes on at its speed instead of
+// racing to catch up.
+int ticks_due(LoopClock& clock, double now);
+// One of them: simulation time, the tick to dispatch and the walk
+// animation's frame (which follows game time at this pace). Returns true
+// when a countdown unit ended.
+bool account_tick(LoopClock& clock);
+// Real time past the last accounted tick, in ticks, 0 to 1.
+float fraction_past_tick(const LoopClock& clock, double now);

@@ -8,11 +8,12 @@
 #include "app/key_codes.h"
 #include "app/round_rules.h"
 
-void playing_logic(GameSession& s, double now, std::ostream& out) {
-    LoopClock& clock = s.clock;
-    if (play_frame_time(clock, now)) count_down(s);
-    update_camera(s.camera, s.camera_input.read(now), s.player);
+namespace {
 
+// The work of one tick after its time is accounted: every actor's motion
+// when a tick is due, then the decision pass on the 40th.
+void run_tick(GameSession& s, double now, std::ostream& out) {
+    LoopClock& clock = s.clock;
     if (clock.tick_accumulator >= 1.0) {
         clock.tick_accumulator = 0.0;
         clock.pass_accumulator += 1.0;
@@ -24,8 +25,44 @@ void playing_logic(GameSession& s, double now, std::ostream& out) {
 
     s.cheat_code = CheatNone;
     if (clock.pass_accumulator >= kTicksPerDecision) decision_pass(s, now, out);
+}
+
+// One tick at most, with the camera between the countdown and the motion.
+void play_at_frame_pace(GameSession& s, double now, std::ostream& out) {
+    if (play_frame_time(s.clock, now)) count_down(s);
+    update_camera(s.camera, s.camera_input.read(now), s.player);
+    run_tick(s, now, out);
     apply_round_rules(s);
+}
+
+// Every tick real time has gone by, each as a frame of the frame pace would
+// run it, the round rules after each. The first state change ends the
+// frame's ticks: its outcome is seen this frame, and the frozen scene shows
+// the actors where it happened. The camera follows the player as drawn.
+void play_at_real_pace(GameSession& s, double now, std::ostream& out) {
+    LoopClock& clock = s.clock;
+    const int due = ticks_due(clock, now);
+    int tick = 0;
+    do {
+        if (tick < due && account_tick(clock)) count_down(s);
+        run_tick(s, now, out);
+        apply_round_rules(s);
+        ++tick;
+    } while (tick < due && game_state == Playing);
+    clock.tick_fraction = game_state == Playing ? fraction_past_tick(clock, now) : 0.0f;
+    update_camera(s.camera, s.camera_input.read(now), moved_on(s.player, clock.tick_fraction));
+}
+
+}  // namespace
+
+void playing_logic(GameSession& s, double now, std::ostream& out) {
+    if (s.settings.pace == PaceFrame) {
+        play_at_frame_pace(s, now, out);
+    } else {
+        play_at_real_pace(s, now, out);
+    }
     if (game_state == TimeUpScreen) finish_game(s, out);
+    watch_play_frame(s.slow_frames, now, s.settings, s.settings_path, out);
 }
 
 void decision_pass(GameSession& s, double now, std::ostream& out) {

@@ -24,6 +24,7 @@ target_sources(swarmfall_flow PRIVATE
   app/menu_escape.cpp
   app/round_rules.cpp
   app/loop_clock.cpp
+  app/slow_frames.cpp
   app/state_report.cpp)
 # Start-up, sound and the drawing of each state.
 target_sources(swarmfall_presentation PRIVATE

@@ -1,5 +1,8 @@
+#include <cmath>
 #include <string>
+#include <vector>
 
+#include "app/key_bindings.h"
 #include "app/key_codes.h"
 #include "app/loop_clock.h"
 #include "loop_fixture.h"
@@ -8,6 +11,8 @@
 namespace {
 
 constexpr double kSixtyFps = 1.0 / 60.0;
+constexpr double kTwentyFps = 1.0 / 20.0;
+constexpr double kTwoHundredFps = 1.0 / 200.0;
 
 int count_lines(const std::string& text, const std::string& needle) {
     int n = 0;
@@ -55,8 +60,9 @@ TEST(LoopClock, LaggingMenuGateOpensOnConsecutiveFramesUntilCaughtUp) {
 
 using GameLoop = LoopFixture;
 
-TEST_F(GameLoop, SixtyFramesPerSecondMakeOneCountdownUnitLastAbout168Seconds) {
+TEST_F(GameLoop, SixtyFramesPerSecondMakeOneCountdownUnitLastAbout168SecondsAtTheFramePace) {
     start_playing();
+    use_pace(PaceFrame);
     frame(kSixtyFps);  // the first play frame only syncs the clock
     int32_t start = session->time_left;
     double elapsed = 0.0;
@@ -104,6 +110,7 @@ TEST_F(GameLoop, GirlIsReadBeforeBoy) {
 
 TEST_F(GameLoop, EscapeOpensTheMenuOnlyAtTheNextDecisionPass) {
     start_playing();
+    use_pace(PaceFrame);
     frame(kSixtyFps);
     input.tap(kKeyEscape);
     int frames_waited = 0;
@@ -129,10 +136,11 @@ TEST_F(GameLoop, MenuGateActsOncePerOpeningAndSeesTapsBetweenOpenings) {
     EXPECT_EQ(session->screens.options_cursor, 1);
 }
 
-// Slow play leaves the simulation's base seconds behind real time; the menu
-// must not spend that lag opening its gate on every frame.
+// Slow play at the frame pace leaves the simulation's base seconds behind
+// real time; the menu must not spend that lag opening its gate on every frame.
 TEST_F(GameLoop, MenuAfterSlowPlayOpensOnceAtOnceThenEvery08Seconds) {
     start_playing();
+    use_pace(PaceFrame);
     frames(500, 0.03);  // 15 s at 33 frames per second: 10 s of lag
     input.tap(kKeyEscape);
     for (int i = 0; i < 100 && game_state == Playing; ++i) frame(0.03);
@@ -196,6 +204,162 @@ TEST_F(GameLoop, OptionsReturnAppliesSettingsAndExitClosesTheWindow) {
     gate(kKeyEnter);
     EXPECT_TRUE(input.close_requested);
     EXPECT_FALSE(run_logic_pass(*session, out));
+}
+
+// The pace measured as a player meets it: a countdown over 30 s of play, one
+// step forward, and a player bitten by an ant, each at the frame period `dt`.
+
+int units_in_thirty_seconds(LoopFixture& f, int32_t pace, double dt) {
+    f.restart_on_scripted_wall_clock();
+    f.start_playing();
+    f.use_pace(pace);
+    f.session->ants.clear();
+    const int32_t start = f.session->time_left;
+    f.frames(int(std::lround(30.0 / dt)), dt);
+    EXPECT_EQ(game_state, Playing);
+    return start - f.session->time_left;
+}
+
+// From the pass that starts a step to the pass that ends it in the next cell.
+double seconds_per_step(LoopFixture& f, int32_t pace, double dt) {
+    f.restart_on_scripted_wall_clock();
+    f.start_playing();
+    f.use_pace(pace);
+    f.session->ants.clear();
+    f.input.press(key_bindings[ActionForward]);
+    const Player& p = f.session->player;
+    const int32_t start_y = p.cell_y;
+    double started = -1.0;
+    for (int i = 0; i < 200; ++i) {
+        f.frame(dt);
+        if (started < 0.0 && p.state == PlayerWalk) started = f.input.now;
+        if (p.cell_y != start_y) return f.input.now - started;
+    }
+    return -1.0;
+}
+
+// An ant right behind the player bites as soon as its 3 s of real time allow,
+// then misses once, then bites again, and so on; FORWARD is held. Whether the
+// player gets a step done after the first bite, within 30 s.
+bool steps_after_a_bite(LoopFixture& f, int32_t pace, double dt) {
+    f.restart_on_scripted_wall_clock();
+    f.start_playing();
+    f.use_pace(pace);
+    const Player& p = f.session->player;
+    EXPECT_EQ(p.facing, 0);  // into the city, away from the ant
+    std::vector<Ant>& ants = f.session->ants;
+    ants.resize(1);
+    ants[0].cell_x = p.cell_x;
+    ants[0].cell_y = p.cell_y + 1;
+    ants[0].cell_z = p.cell_z;
+    ants[0].snap_to_cell();
+    ants[0].state = AntReady;
+    ants[0].motion_mode = MotionNone;
+    ants[0].bite_clock.wound_seconds = kAntBiteInterval;
+    std::vector<int> rolls;
+    for (int i = 0; i < 64; ++i) rolls.push_back(i % 2 == 0 ? 0 : 50);
+    script_random({}, rolls);
+    f.input.press(key_bindings[ActionForward]);
+    const int32_t start_y = p.cell_y;
+    bool bitten = false;
+    for (int i = 0; i < int(std::lround(30.0 / dt)) && game_state == Playing; ++i) {
+        f.frame(dt);
+        bitten = bitten || p.state == PlayerBitten;
+        if (bitten && p.cell_y != start_y) return true;
+    }
+    EXPECT_TRUE(bitten);
+    return false;
+}
+
+// At 20 frames per second the real pace keeps the game's own figures: 2.5
+// steps a second and a countdown unit every 1.01 s, and a bite's three-pass
+// hop ends long before the ant's 3 s allow the next bite. The frame pace
+// runs the same script at a fifth of the speed: a unit every 5 s, a step in
+// 2 s, and every hop ends in a new bite.
+TEST_F(GameLoop, AtTwentyFramesPerSecondTheRealPaceKeepsTheGamesSpeed) {
+    const int real_units = units_in_thirty_seconds(*this, PaceReal, kTwentyFps);
+    EXPECT_GE(real_units, 29);
+    EXPECT_LE(real_units, 30);
+    // Ten slow seconds in a row: one line naming the lighter settings.
+    EXPECT_EQ(count_lines(out.str(), "Slow frames: 50 ms/frame"), 1) << out.str();
+    EXPECT_NE(out.str().find("antialiasing = 0 and shadows = off"), std::string::npos);
+    EXPECT_NEAR(seconds_per_step(*this, PaceReal, kTwentyFps), 0.4, 1e-6);
+    EXPECT_TRUE(steps_after_a_bite(*this, PaceReal, kTwentyFps));
+
+    EXPECT_EQ(units_in_thirty_seconds(*this, PaceFrame, kTwentyFps), 5);
+    EXPECT_NEAR(seconds_per_step(*this, PaceFrame, kTwentyFps), 2.0, 1e-6);
+    EXPECT_FALSE(steps_after_a_bite(*this, PaceFrame, kTwentyFps));
+}
+
+// Every decision pass as it left the actors: the frame it came in, then each
+// actor's cell, facing and state, and the time left.
+std::vector<std::string> decision_passes(LoopFixture& f, int32_t pace) {
+    f.restart_on_scripted_wall_clock();
+    f.start_playing();
+    f.use_pace(pace);
+    std::vector<float> units;
+    std::vector<int> rands;
+    for (int i = 0; i < 4096; ++i) {
+        units.push_back(float(i * 37 % 100) / 100.0f);
+        rands.push_back(i * 53 % 100);
+    }
+    script_random(units, rands);
+    f.input.press(key_bindings[ActionForward]);
+    std::vector<std::string> passes;
+    auto actor = [](const Actor& a, int32_t state) {
+        return std::to_string(a.cell_x) + "," + std::to_string(a.cell_y) + "," +
+               std::to_string(a.cell_z) + " f" + std::to_string(a.facing) + " s" +
+               std::to_string(state) + "; ";
+    };
+    for (int frame = 0; frame < 4000 && game_state == Playing; ++frame) {
+        if (frame == 1000) f.input.tap(key_bindings[ActionRight]);
+        const double ticks_before = f.session->clock.pass_accumulator;
+        f.frame(kTwoHundredFps);
+        const GameSession& s = *f.session;
+        if (s.clock.pass_accumulator >= ticks_before) continue;
+        std::string pass = "frame " + std::to_string(frame) + ": " + actor(s.player, s.player.state) +
+                           actor(s.hostage, s.hostage.state) + actor(s.grenade, s.grenade.phase);
+        for (const Ant& ant : s.ants) pass += actor(ant, ant.state);
+        passes.push_back(pass + "time " + std::to_string(s.time_left));
+    }
+    return passes;
+}
+
+TEST_F(GameLoop, AtTwoHundredFramesPerSecondBothPacesMakeTheSameDecisionPasses) {
+    const std::vector<std::string> real = decision_passes(*this, PaceReal);
+    const std::vector<std::string> frame = decision_passes(*this, PaceFrame);
+    EXPECT_GE(real.size(), 10u);
+    EXPECT_EQ(real, frame);
+    EXPECT_EQ(count_lines(out.str(), "Slow frames"), 0);
+}
+
+// Above 100 frames per second most frames fall between ticks: the eye moves
+// on every frame all the same, never more than one tick's slide ahead of the
+// player's record, which moves only by whole ticks; the walk animation
+// follows the ticks.
+TEST_F(GameLoop, RealPaceDrawsTheWalkBetweenTicks) {
+    start_playing();
+    session->ants.clear();
+    input.press(key_bindings[ActionForward]);
+    const Player& p = session->player;
+    for (int i = 0; i < 100 && p.state != PlayerWalk; ++i) frame(kTwoHundredFps);
+    ASSERT_EQ(p.state, PlayerWalk);
+    float last_eye = 1e9f, last_record = p.pos_y;
+    int record_moves = 0, animation_steps = 0, last_animation = session->clock.animation_frame;
+    for (int i = 0; i < 200; ++i) {
+        frame(kTwoHundredFps);
+        const float eye = camera_frame_view(session->camera).eye.y / 2.0f;
+        EXPECT_LT(eye, last_eye) << "frame " << i;
+        EXPECT_LE(eye, p.pos_y + 1e-4f);
+        EXPECT_GE(eye, p.pos_y - 0.025f - 1e-4f);
+        record_moves += p.pos_y != last_record;
+        animation_steps += session->clock.animation_frame != last_animation;
+        last_eye = eye;
+        last_record = p.pos_y;
+        last_animation = session->clock.animation_frame;
+    }
+    EXPECT_NEAR(record_moves, 100, 2);
+    EXPECT_NEAR(animation_steps, 100, 2);
 }
 
 }  // namespace

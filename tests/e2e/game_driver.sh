@@ -135,9 +135,10 @@ game_wait_line() {
 }
 
 # game_wait_frames N: until the game has drawn at least N more frames, as
-# counted from its once-a-second "<ms> ms/frame" lines. Play decides every
-# 40 frames at most (one tick per frame), so this waits for decision passes
-# at whatever speed the renderer manages.
+# counted from its once-a-second "<ms> ms/frame" lines. Below 100 frames per
+# second every frame simulates one tick or more, so play decides every 40
+# frames at most, and this waits for decision passes at whatever speed the
+# renderer manages.
 game_wait_frames() {
   local start deadline total
   start="$(wc -l <"$GAME_TMP/stdout")"

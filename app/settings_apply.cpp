@@ -37,3 +37,7 @@ void return_from_options(GameSession& s, std::ostream& out) {
     apply_settings(s, out);
     save_settings(s.settings_path, s.settings, out);
 }
+
+void apply_swap_interval(const Settings& settings) {
+    if (settings.pace == PaceReal) set_swap_interval(settings.vsync ? 1 : 0);
+}

@@ -5,6 +5,7 @@
 #include <iosfwd>
 
 struct GameSession;
+struct Settings;
 
 // Full screen (only a change; a refusal costs one line and leaves the game
 // in its window), music volume, the bite damage of the ants there are now,
@@ -13,3 +14,7 @@ void apply_settings(GameSession& session, std::ostream& out);
 
 // RETURN: apply the menu's values, then write them to the settings file.
 void return_from_options(GameSession& session, std::ostream& out);
+
+// Start-up, once the window is open: with the real pace, a swap interval of
+// 1 (vsync on) or 0; the frame pace leaves it as the driver has it.
+void apply_swap_interval(const Settings& settings);

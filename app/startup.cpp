@@ -24,7 +24,6 @@
 
 namespace {
 constexpr const char* kWindowTitle = "Swarmfall";
-constexpr int kSamples = 4;
 constexpr const char* kFontPath = "texture/Holstein.DDS";
 
 // Start-up failures wait for one character (end of input counts), so a
@@ -87,7 +86,9 @@ bool start_up(RunningGame& game) {
     }
     load_pad_mappings(pad_mappings_path(), std::cout);
 
-    if (!open_window(WindowRequest{kPictureWidth, kPictureHeight, kWindowTitle, kSamples})) {
+    const Settings& settings = s.settings;
+    if (!open_window(WindowRequest{kPictureWidth, kPictureHeight, kWindowTitle,
+                                   settings.antialiasing})) {
         return fail_after_window_system(
             "Failed to open GLFW window. If you have an Intel GPU, they are not 3.3 compatible. "
             "Try the 2.1 version of the tutorials.\n",
@@ -96,12 +97,14 @@ bool start_up(RunningGame& game) {
     glewExperimental = GL_TRUE;
     if (glewInit() != GLEW_OK) return fail_after_window_system("Failed to initialize GLEW\n", game);
 
+    apply_swap_interval(settings);
     prepare_input();
     const WindowPoint centre = cursor_centre();
     set_cursor_pos(centre.x, centre.y);
     set_gl_state();
 
     p.renderer = Renderer{};
+    p.renderer.shadows = settings.shadows;
     p.renderer.init(float(kPictureWidth), float(kPictureHeight));
     register_meshes(p);
     p.renderer.render_shadow_map(s.city, p.mesh_handles[MeshCube]);

@@ -182,6 +182,7 @@ void for_each_city_cube(const CityGrid& city, Visit visit) {
 
 void Renderer::render_shadow_map(const CityGrid& city, int32_t cube_mesh) {
     build_city(city, cube_mesh);
+    if (!shadows) return;
     const SavedViewport saved = begin_shadow_pass(*this);
     upload_matrix(depth_mvp_location, depth_view_projection());
     glBindBuffer(GL_ARRAY_BUFFER, city_buffer);

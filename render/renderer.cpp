@@ -116,10 +116,9 @@ void Renderer::init(float width, float height) {
     glGenVertexArrays(1, &vertex_array);
     glBindVertexArray(vertex_array);
 
-    depth_program = load_shader_program(kDepthVertexShader, kDepthFragmentShader);
-    depth_mvp_location = glGetUniformLocation(depth_program, "depthMVP");
-
-    scene_program = load_shader_program(kSceneVertexShader, kSceneFragmentShader);
+    scene_program = shadows ? load_shader_program(kSceneVertexShader, kSceneFragmentShader)
+                            : load_shader_variant(kSceneVertexShader, kSceneFragmentShader,
+                                                  kNoShadowLookupDefine);
     mvp_location = glGetUniformLocation(scene_program, "MVP");
     view_location = glGetUniformLocation(scene_program, "V");
     model_location = glGetUniformLocation(scene_program, "M");
@@ -130,16 +129,26 @@ void Renderer::init(float width, float height) {
     light_inv_direction_location =
         glGetUniformLocation(scene_program, "LightInvDirection_worldspace");
 
-    unlit_program = load_shader_variant(kSceneVertexShader, kSceneFragmentShader,
-                                        kTurnedFromLightDefine);
-    unlit_mvp_location = glGetUniformLocation(unlit_program, "MVP");
-    unlit_view_location = glGetUniformLocation(unlit_program, "V");
-    unlit_model_location = glGetUniformLocation(unlit_program, "M");
-    unlit_texture_location = glGetUniformLocation(unlit_program, "Texture1");
-    unlit_type_object_location = glGetUniformLocation(unlit_program, "TypeObject");
-    unlit_light_location = glGetUniformLocation(unlit_program, "LightInvDirection_worldspace");
+    if (shadows) {
+        unlit_program = load_shader_variant(kSceneVertexShader, kSceneFragmentShader,
+                                            kNoShadowLookupDefine);
+    }
+    if (unlit_program != 0) {
+        unlit_mvp_location = glGetUniformLocation(unlit_program, "MVP");
+        unlit_view_location = glGetUniformLocation(unlit_program, "V");
+        unlit_model_location = glGetUniformLocation(unlit_program, "M");
+        unlit_texture_location = glGetUniformLocation(unlit_program, "Texture1");
+        unlit_type_object_location = glGetUniformLocation(unlit_program, "TypeObject");
+        unlit_light_location =
+            glGetUniformLocation(unlit_program, "LightInvDirection_worldspace");
+    }
 
     block_texture = expand_to_rgba8(load_dds_texture(kBlockTexture));
+    // Without shadows nothing renders or reads a shadow map.
+    if (!shadows) return;
+
+    depth_program = load_shader_program(kDepthVertexShader, kDepthFragmentShader);
+    depth_mvp_location = glGetUniformLocation(depth_program, "depthMVP");
 
     glGenFramebuffers(1, &shadow_framebuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, shadow_framebuffer);
@@ -158,6 +167,7 @@ void Renderer::init(float width, float height) {
 
     glFramebufferTexture(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, depth_texture, 0);
     glDrawBuffer(GL_NONE);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
 }
 
 int32_t Renderer::add_mesh(const char* path) {

@@ -20,7 +20,9 @@ constexpr const char* kDepthVertexShader = "shaders/Depth.vsh";
 constexpr const char* kDepthFragmentShader = "shaders/Depth.fsh";
 constexpr const char* kSceneVertexShader = "shaders/CubeVertexShader.vsh";
 constexpr const char* kSceneFragmentShader = "shaders/CubeFragmentShader.fsh";
-constexpr const char* kTurnedFromLightDefine = "TURNED_FROM_LIGHT";
+// Builds the scene program without the shadow lookup: every surface that
+// faces the light is fully lit.
+constexpr const char* kNoShadowLookupDefine = "NO_SHADOW_LOOKUP";
 constexpr const char* kBlockTexture = "texture/Cube_BMP_BC7_2.DDS";
 constexpr int32_t kTypeObjectMesh = 2;
 
@@ -41,6 +43,10 @@ struct Renderer {
     // The one vertex array of the run, made and bound by init: every pass,
     // the text and the screen images too, sets its attributes in it.
     uint32_t vertex_array = 0;
+    // Set before init. Off: the scene program is built without the shadow
+    // lookup, no shadow map is made or rendered, and the city and the actors
+    // are drawn fully lit: a lighter picture for slow renderers.
+    bool shadows = true;
     uint32_t depth_program = 0;
     int32_t depth_mvp_location = -1;
     uint32_t scene_program = 0;
@@ -53,7 +59,8 @@ struct Renderer {
     int32_t shadow_map_location = -1;
     int32_t light_inv_direction_location = -1;
     // The scene program without the shadow lookup, for city sides turned
-    // from the light; its own uniform locations (0 when it failed to build).
+    // from the light; its own uniform locations (0 when it failed to build,
+    // and without shadows, where the scene program itself has no lookup).
     uint32_t unlit_program = 0;
     int32_t unlit_mvp_location = -1;
     int32_t unlit_view_location = -1;
@@ -101,7 +108,8 @@ struct Renderer {
     // cube; the passes call it themselves, so start-up pays for it once.
     void build_city(const CityGrid& city, int32_t cube_mesh);
 
-    // Renders the city's depth from the light; once, at start-up.
+    // Renders the city's depth from the light; once, at start-up, and only
+    // with shadows.
     void render_shadow_map(const CityGrid& city, int32_t cube_mesh);
     // The floor and blocks, in a few draw calls over the batched buffer.
     void draw_city(const CityGrid& city, int32_t cube_mesh, const FrameView& view);

@@ -2,7 +2,9 @@
 in vec2 UV;
 in vec2 Shade;
 flat in vec3 Tint;
+#ifndef NO_SHADOW_LOOKUP
 in vec3 ShadowCoord;
+#endif
 in float EyeDepth;
 
 layout(location = 0) out vec4 color;
@@ -17,7 +19,7 @@ const float kFogMax = 0.55;
 // The version without the lookup declares no shadow map at all: a driver
 // that kept the unused sampler would find it on unit 0 beside Texture1 and
 // refuse every draw.
-#ifndef TURNED_FROM_LIGHT
+#ifndef NO_SHADOW_LOOKUP
 uniform sampler2DShadow shadowMap;
 
 const float kDepthBias = 0.0006;
@@ -34,11 +36,12 @@ float light_visibility() {
 
 void main() {
     vec3 albedo = texture(Texture1, UV).rgb;
-    // The city's sides that never face the light are drawn by a version of
-    // this program built with TURNED_FROM_LIGHT, which leaves the lookup out
-    // (a software rasterizer would run it under any branch).
-#ifdef TURNED_FROM_LIGHT
-    float light = Shade.x;
+    // A version of this program built with NO_SHADOW_LOOKUP leaves the
+    // lookup out (a software rasterizer would run it under any branch) and
+    // lights every surface fully: the city's sides that never face the light
+    // (whose sun term is 0 anyway), and everything when shadows are off.
+#ifdef NO_SHADOW_LOOKUP
+    float light = Shade.x + Shade.y;
 #else
     float light = Shade.x + Shade.y * light_visibility();
 #endif

@@ -18,7 +18,9 @@ out vec2 UV;
 // each pixel pays only for its two texture lookups.
 out vec2 Shade;
 flat out vec3 Tint;
+#ifndef NO_SHADOW_LOOKUP
 out vec3 ShadowCoord;
+#endif
 out float EyeDepth;
 
 uniform mat4 MVP;
@@ -55,8 +57,10 @@ void main() {
     // Faces turned from the light are in their own shadow.
     Shade = vec2(ambient + kSkyStrength * sky, kSunStrength * max(cos_theta, 0.0));
 
+#ifndef NO_SHADOW_LOOKUP
     // The light's projection is orthographic: no division needed later.
     vec3 lifted = vertexPosition_modelspace + kNormalOffset * normalize(vertexNormal_modelspace);
     ShadowCoord = (DepthBiasMVP * (vertexModel * vec4(lifted, 1.0))).xyz;
+#endif
     EyeDepth = -(V * M * position).z;
 }

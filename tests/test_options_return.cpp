@@ -6,6 +6,7 @@
 
 #include "app/key_codes.h"
 #include "app/settings.h"
+#include "app/settings_apply.h"
 #include "loop_fixture.h"
 
 namespace fs = std::filesystem;
@@ -86,6 +87,22 @@ TEST_F(OptionsReturn, ReturnAppliesTheMenuValuesAndKeepsThem) {
     SettingsText kept_now = kept();
     EXPECT_TRUE(kept_now.faults.empty());
     EXPECT_EQ(kept_now.settings, (Settings{30, 1, 1, false, PaceFrame, true, 4, false}));
+}
+
+// Start-up asks for vsync only with the real pace; the frame pace leaves
+// the swap interval as the driver has it.
+TEST_F(OptionsReturn, SwapIntervalFollowsThePaceAndVsync) {
+    Settings settings;
+    apply_swap_interval(settings);
+    EXPECT_EQ(input.swap_interval, 1);
+    settings.vsync = false;
+    apply_swap_interval(settings);
+    EXPECT_EQ(input.swap_interval, 0);
+    input.swap_interval = -1;
+    settings.pace = PaceFrame;
+    settings.vsync = true;
+    apply_swap_interval(settings);
+    EXPECT_EQ(input.swap_interval, -1);
 }
 
 // Escape leaves as RETURN does, once the key is up again. The Escape that

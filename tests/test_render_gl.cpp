@@ -211,8 +211,8 @@ TEST(RendererGl, VariantWithoutTheLookupDeclaresNoShadowSampler) {
     test_files::write_text(probe, text.str() + "\nuniform float shadowMap;\n");
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
-    const uint32_t program = load_shader_variant(kSceneVertexShader, probe.c_str(), kTurnedFromLightDefine);
-    const uint32_t missing = load_shader_variant(kSceneVertexShader, "/nonexistent.fsh", kTurnedFromLightDefine);
+    const uint32_t program = load_shader_variant(kSceneVertexShader, probe.c_str(), kNoShadowLookupDefine);
+    const uint32_t missing = load_shader_variant(kSceneVertexShader, "/nonexistent.fsh", kNoShadowLookupDefine);
     const std::string err = testing::internal::GetCapturedStderr();
     const std::string out = testing::internal::GetCapturedStdout();
     EXPECT_NE(program, 0u) << out << err;
@@ -222,7 +222,7 @@ TEST(RendererGl, VariantWithoutTheLookupDeclaresNoShadowSampler) {
     glDeleteProgram(program);
 }
 
-TEST(RendererGl, ShadowPassIsOneDrawAndGivesTheWindowBack) {
+TEST(RendererGl, ShadowPassIsOneDrawAndGivesTheWindowBackAndNoneWithoutShadows) {
     REQUIRE_GL();
     Renderer r;
     render_test::set_up(r, 0);
@@ -243,6 +243,26 @@ TEST(RendererGl, ShadowPassIsOneDrawAndGivesTheWindowBack) {
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ((PictureRect{viewport[0], viewport[1], viewport[2], viewport[3]}), picture);
     r.release();
+
+    // Without shadows: one scene program, itself without the lookup, no
+    // shadow map and no shadow pass at all; the window's framebuffer stays
+    // the one drawn to.
+    Renderer light;
+    light.shadows = false;
+    render_test::set_up(light, 0);
+    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &framebuffer);
+    EXPECT_EQ(framebuffer, 0);
+    EXPECT_EQ(light.shadow_framebuffer, 0u);
+    EXPECT_EQ(light.depth_texture, 0u);
+    EXPECT_NE(light.scene_program, 0u);
+    EXPECT_EQ(light.shadow_map_location, -1);
+    EXPECT_GE(light.type_object_location, 0);
+    EXPECT_EQ(light.unlit_program, 0u);
+    light.stats = RenderStats{};
+    light.render_shadow_map(city, MeshCube);
+    EXPECT_EQ(light.stats.draw_calls, 0);
+    EXPECT_GT(light.city_vertex_count, 0);
+    light.release();
 }
 
 TEST(RendererGl, SceneDrawsOneCallPerMeshAndThePlayerOnlyWithTheFreeCamera) {

@@ -1,11 +1,12 @@
 // Renders fixed views of the city for a few hundred frames and prints, per
 // view, the cost of a frame with the batched city, with one draw call per
 // visible cube, and of an empty frame (clear and swap), all in one run.
-// Then the late-game table (see bench/late_game.h) over the same views.
+// Then the lighter pictures (bench/lighter_pictures.h) and the late-game
+// table (bench/late_game.h) over the same views.
 // Usage: bench_render [frames] [--samples N] [--snapshot DIR] [--views K]
-//                     [--no-per-cube] [--no-city] [--no-late]
-// The last four make quick comparisons: only the first K views, no
-// one-draw-per-cube frames (the slow part of a run), or one table only.
+//                     [--no-per-cube] [--no-city] [--no-light] [--no-late]
+// The last five make quick comparisons: only the first K views, no
+// one-draw-per-cube frames (the slow part of a run), or fewer tables.
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
@@ -22,6 +23,7 @@
 #include "bench/bench_timing.h"
 #include "bench/bench_views.h"
 #include "bench/late_game.h"
+#include "bench/lighter_pictures.h"
 #include "render/camera.h"
 #include "render/mesh_handles.h"
 #include "render/renderer.h"
@@ -72,29 +74,6 @@ int differing_pixels(const std::vector<uint8_t>& a, const std::vector<uint8_t>& 
     return count;
 }
 
-GLFWwindow* open_window(int samples) {
-    if (!glfwInit()) return nullptr;
-    glfwWindowHint(GLFW_SAMPLES, samples);
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
-    glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GL_TRUE);
-    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
-    GLFWwindow* window = glfwCreateWindow(kWidth, kHeight, "bench_render", nullptr, nullptr);
-    if (!window) return nullptr;
-    glfwMakeContextCurrent(window);
-    glfwSwapInterval(0);
-    glewExperimental = GL_TRUE;
-    if (glewInit() != GLEW_OK) return nullptr;
-    GLuint vao = 0;
-    glGenVertexArrays(1, &vao);
-    glBindVertexArray(vao);
-    glClearColor(0.75f, 0.75f, 0.75f, 0.0f);
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LESS);
-    glEnable(GL_CULL_FACE);
-    return window;
-}
-
 }  // namespace
 
 FrameView frame_view_of(const BenchView& view, const Player& player) {
@@ -122,7 +101,7 @@ int main(int argc, char** argv) {
     std::string snapshot_dir;
     size_t view_limit = 0;
     bool per_cube_frames = true;
-    bool city_table = true, late_table = true;
+    bool city_table = true, light_table = true, late_table = true;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--snapshot") == 0 && i + 1 < argc) {
             snapshot_dir = argv[++i];
@@ -134,6 +113,8 @@ int main(int argc, char** argv) {
             per_cube_frames = false;
         } else if (std::strcmp(argv[i], "--no-city") == 0) {
             city_table = false;
+        } else if (std::strcmp(argv[i], "--no-light") == 0) {
+            light_table = false;
         } else if (std::strcmp(argv[i], "--no-late") == 0) {
             late_table = false;
         } else {
@@ -149,7 +130,7 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    GLFWwindow* window = open_window(samples);
+    GLFWwindow* window = open_bench_window(samples);
     if (!window) {
         std::fprintf(stderr, "bench_render: no OpenGL 3.3 window\n");
         return 1;
@@ -216,8 +197,12 @@ int main(int argc, char** argv) {
         std::printf("(%d rounds of %d frames per view, %d for per-cube, median round; "
                     "1024 x 768, %d samples)\n", kRounds, block, per_cube_block, samples);
     }
-    // The actors' tables take six kinds of frame in turn; shorter blocks
-    // keep the run to a few minutes.
+    // The actors' tables take four and six kinds of frame in turn; shorter
+    // blocks keep the run to a few minutes.
+    if (light_table) {
+        bench_lighter_pictures(window, renderer, samples, city, views,
+                               std::max(1, block / kLateBlockDivisor));
+    }
     if (late_table) {
         bench_late_game(window, renderer, city, views,
                         std::max(1, block / kLateBlockDivisor), snapshot_dir);

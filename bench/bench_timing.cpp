@@ -7,7 +7,32 @@
 #include <chrono>
 #include <cstdio>
 
+#include "render/frame_picture.h"
 #include "render/render_stats.h"
+
+GLFWwindow* open_bench_window(int samples) {
+    if (!glfwInit()) return nullptr;
+    glfwWindowHint(GLFW_SAMPLES, samples);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
+    glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GL_TRUE);
+    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+    GLFWwindow* window =
+        glfwCreateWindow(kPictureWidth, kPictureHeight, "bench_render", nullptr, nullptr);
+    if (!window) return nullptr;
+    glfwMakeContextCurrent(window);
+    glfwSwapInterval(0);
+    glewExperimental = GL_TRUE;
+    if (glewInit() != GLEW_OK) return nullptr;
+    GLuint vao = 0;
+    glGenVertexArrays(1, &vao);
+    glBindVertexArray(vao);
+    glClearColor(kClearRed, kClearGreen, kClearBlue, kClearAlpha);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    glEnable(GL_CULL_FACE);
+    return window;
+}
 
 Timing time_frames(GLFWwindow* window, RenderStats& stats, const std::function<void()>& draw,
                    int frames) {

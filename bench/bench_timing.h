@@ -1,6 +1,6 @@
 #pragma once
-// Timing blocks of frames and keeping pictures of them, shared by the city
-// and the late-game tables.
+// Timing blocks of frames and keeping pictures of them, shared by the
+// benchmark's tables, and the windows they are drawn in.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -8,6 +8,10 @@
 
 struct GLFWwindow;
 struct RenderStats;
+
+// A 1024 x 768 window with an OpenGL 3.3 core context made current, `samples`
+// per pixel, no vsync, and the game's GL state; null when there is none.
+GLFWwindow* open_bench_window(int samples);
 
 struct Timing {
     double ms_per_frame = 0.0;

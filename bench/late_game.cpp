@@ -6,10 +6,6 @@
 #include <functional>
 #include <memory>
 
-#include "actors/ant.h"
-#include "actors/grenade.h"
-#include "actors/hostage.h"
-#include "actors/player.h"
 #include "actors/round_setup.h"
 #include "bench/bench_timing.h"
 #include "render/detail.h"
@@ -26,22 +22,24 @@ constexpr int kRounds = 5;
 constexpr int kLastRound = 20;  // after 20 rescues the pack is full
 constexpr int kFirstPack = 5;
 
-struct Pack {
-    Player player;
-    Hostage hostage;
-    Grenade grenade;
-    std::vector<Ant> ants;
-};
+std::vector<Ant> ants_in_view(const std::vector<Ant>& ants, const FrameView& view) {
+    std::vector<Ant> seen;
+    for (const Ant& ant : ants) {
+        glm::vec3 centre(2.0f * ant.pos_x, 2.0f * ant.pos_y, 2.0f * ant.pos_z);
+        if (cube_in_frustum(view.frustum, centre, 1.0f)) seen.push_back(ant);
+    }
+    return seen;
+}
 
-// The round set-up of the 21st round, every actor drawn in its cell, the
-// grenade shown at its resting cell and every ant walking (legs swinging).
-std::unique_ptr<Pack> late_pack(CityGrid& city) {
+}  // namespace
+
+std::unique_ptr<Pack> round_pack(CityGrid& city, int round_index) {
     auto pack = std::make_unique<Pack>();
     ActorRegistry world;
     std::vector<glm::vec3> starts;
     bool hero_message = false;
     make_first_ants(pack->ants, starts);
-    setup_round(city, pack->grenade, pack->player, pack->hostage, pack->ants, starts, kLastRound,
+    setup_round(city, pack->grenade, pack->player, pack->hostage, pack->ants, starts, round_index,
                 hero_message, world);
     for (Actor* a : std::initializer_list<Actor*>{&pack->player, &pack->hostage, &pack->grenade}) {
         a->snap_to_cell();
@@ -54,14 +52,7 @@ std::unique_ptr<Pack> late_pack(CityGrid& city) {
     return pack;
 }
 
-std::vector<Ant> ants_in_view(const std::vector<Ant>& ants, const FrameView& view) {
-    std::vector<Ant> seen;
-    for (const Ant& ant : ants) {
-        glm::vec3 centre(2.0f * ant.pos_x, 2.0f * ant.pos_y, 2.0f * ant.pos_z);
-        if (cube_in_frustum(view.frustum, centre, 1.0f)) seen.push_back(ant);
-    }
-    return seen;
-}
+namespace {
 
 enum Kind { City, CityNoPixels, Pack5, Pack101, Seen101, Pack101NoPixels, Pack101Full, KindCount };
 
@@ -70,7 +61,7 @@ enum Kind { City, CityNoPixels, Pack5, Pack101, Seen101, Pack101NoPixels, Pack10
 void bench_late_game(GLFWwindow* window, Renderer& renderer, CityGrid& city,
                      const std::vector<BenchView>& views, int block,
                      const std::string& snapshot_dir) {
-    std::unique_ptr<Pack> pack = late_pack(city);
+    std::unique_ptr<Pack> pack = round_pack(city, kLastRound);
     std::vector<Ant> first(pack->ants.begin(), pack->ants.begin() + kFirstPack);
     int frame = 0;
     FrameView eye;

@@ -8,10 +8,11 @@ namespace {
 // The file's names, in the order the file is written.
 enum SettingKey : int32_t {
     KeyVolume, KeyDamage, KeyRadius, KeyFullscreen, KeyPace, KeyVsync, KeyAntialiasing, KeyShadows,
-    KeyCount
+    KeyLabels, KeyScanner, KeyCount
 };
-constexpr const char* kKeyNames[KeyCount] = {"volume", "damage",  "radius",       "fullscreen",
-                                             "pace",   "vsync",   "antialiasing", "shadows"};
+constexpr const char* kKeyNames[KeyCount] = {
+    "volume", "damage", "radius",  "fullscreen", "pace", "vsync", "antialiasing", "shadows",
+    "labels", "scanner"};
 
 // A value written as one of a few words.
 struct Word {
@@ -21,6 +22,9 @@ struct Word {
 constexpr Word kSwitchWords[] = {{"on", 1}, {"off", 0}};
 constexpr Word kPaceWords[] = {{"real", PaceReal}, {"frame", PaceFrame}};
 constexpr Word kSampleWords[] = {{"4", kAntialiasingSamples}, {"0", 0}};
+// Flags written as a word for each way, the default's first.
+constexpr Word kLabelWords[] = {{"see-through", 0}, {"solid", 1}};
+constexpr Word kScannerWords[] = {{"colours", 0}, {"shapes", 1}};
 std::string range_text(const SettingRange& r) {
     std::string text = std::to_string(r.low) + " to " + std::to_string(r.high);
     if (r.step != 1) text += " in steps of " + std::to_string(r.step);
@@ -65,10 +69,10 @@ void read_word(std::string_view key, std::string_view value, const Word (&words)
                      shown_in_report(value));
 }
 
-void read_switch(std::string_view key, std::string_view value, bool& target,
-                 std::vector<std::string>& faults) {
+void read_flag(std::string_view key, std::string_view value, const Word (&words)[2],
+               bool& target, std::vector<std::string>& faults) {
     int32_t on = target ? 1 : 0;
-    read_word(key, value, kSwitchWords, on, faults);
+    read_word(key, value, words, on, faults);
     target = on != 0;
 }
 
@@ -79,11 +83,13 @@ void read_value(int32_t key, std::string_view value, Settings& s,
     case KeyVolume: read_number(name, value, kVolumeRange, s.volume, faults); break;
     case KeyDamage: read_number(name, value, kDamageRange, s.damage, faults); break;
     case KeyRadius: read_number(name, value, kRadiusRange, s.radius, faults); break;
-    case KeyFullscreen: read_switch(name, value, s.fullscreen, faults); break;
+    case KeyFullscreen: read_flag(name, value, kSwitchWords, s.fullscreen, faults); break;
     case KeyPace: read_word(name, value, kPaceWords, s.pace, faults); break;
-    case KeyVsync: read_switch(name, value, s.vsync, faults); break;
+    case KeyVsync: read_flag(name, value, kSwitchWords, s.vsync, faults); break;
     case KeyAntialiasing: read_word(name, value, kSampleWords, s.antialiasing, faults); break;
-    case KeyShadows: read_switch(name, value, s.shadows, faults); break;
+    case KeyShadows: read_flag(name, value, kSwitchWords, s.shadows, faults); break;
+    case KeyLabels: read_flag(name, value, kLabelWords, s.solid_labels, faults); break;
+    case KeyScanner: read_flag(name, value, kScannerWords, s.scanner_shapes, faults); break;
     default: break;
     }
 }
@@ -114,6 +120,9 @@ void read_line(std::string_view line, int32_t number, Settings& s, bool (&seen)[
 }
 
 std::string switch_text(bool on) { return kSwitchWords[on ? 0 : 1].text; }
+
+// The word of a flag written with a word for each way, the default's first.
+std::string flag_text(const Word (&words)[2], bool set) { return words[set ? 1 : 0].text; }
 }  // namespace
 
 bool setting_in_range(int32_t value, const SettingRange& r) {
@@ -147,7 +156,8 @@ std::string format_settings(const Settings& s) {
         std::to_string(s.volume), std::to_string(s.damage),
         std::to_string(s.radius), switch_text(s.fullscreen),
         kPaceWords[s.pace == PaceFrame ? 1 : 0].text, switch_text(s.vsync),
-        std::to_string(s.antialiasing), switch_text(s.shadows)};
+        std::to_string(s.antialiasing), switch_text(s.shadows),
+        flag_text(kLabelWords, s.solid_labels), flag_text(kScannerWords, s.scanner_shapes)};
     std::string text = "# Swarmfall settings, written when RETURN is chosen in the options menu\n";
     for (int32_t key = 0; key < KeyCount; ++key) {
         text += std::string(kKeyNames[key]) + " = " + values[key] + "\n";

@@ -1,8 +1,9 @@
 #pragma once
-// The player's settings: the four values of the options menu, and four more
-// kept in the settings file only (pace, vsync, antialiasing, shadows), with
-// their one set of defaults and ranges, and their text form in the settings
-// file. Reading is a pure function of the text: any bytes give settings back.
+// The player's settings: the four values of the options menu, and more kept
+// in the settings file only (pace, vsync, antialiasing, shadows, and the
+// status line's looks), with their one set of defaults and ranges, and their
+// text form in the settings file. Reading is a pure function of the text:
+// any bytes give settings back.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -37,11 +38,17 @@ struct Settings {
     bool vsync = true;  // wait for the display's refresh (with the real pace only)
     int32_t antialiasing = kAntialiasingSamples;  // samples per pixel of the window
     bool shadows = true;  // off: everything fully lit, no shadow map
+    // The status line's labels in a solid light colour instead of letting
+    // the scene show through them, and a sign inside the scanner's brackets
+    // besides its colour.
+    bool solid_labels = false;
+    bool scanner_shapes = false;
 
     bool operator==(const Settings& o) const {
         return volume == o.volume && damage == o.damage && radius == o.radius &&
                fullscreen == o.fullscreen && pace == o.pace && vsync == o.vsync &&
-               antialiasing == o.antialiasing && shadows == o.shadows;
+               antialiasing == o.antialiasing && shadows == o.shadows &&
+               solid_labels == o.solid_labels && scanner_shapes == o.scanner_shapes;
     }
 };
 

@@ -76,6 +76,7 @@ TEST_F(OptionsReturn, ReturnAppliesTheMenuValuesAndKeepsThem) {
     // Set by hand in the file: the menu keeps them as they are.
     session->settings.pace = PaceFrame;
     session->settings.shadows = false;
+    session->settings.solid_labels = true;
     gate(kKeyRight);  // VOLUMEN 30
     gate(kKeyDown);
     gate(kKeyDown);
@@ -86,7 +87,7 @@ TEST_F(OptionsReturn, ReturnAppliesTheMenuValuesAndKeepsThem) {
     EXPECT_EQ(session->grenade.blast_radius, 1);
     SettingsText kept_now = kept();
     EXPECT_TRUE(kept_now.faults.empty());
-    EXPECT_EQ(kept_now.settings, (Settings{30, 1, 1, false, PaceFrame, true, 4, false}));
+    EXPECT_EQ(kept_now.settings, (Settings{30, 1, 1, false, PaceFrame, true, 4, false, true}));
 }
 
 // Start-up asks for vsync only with the real pace; the frame pace leaves

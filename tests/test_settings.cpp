@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const Settings kChanged{100, 0, 3, true, PaceFrame, false, 0, false};
+const Settings kChanged{100, 0, 3, true, PaceFrame, false, 0, false, true, true};
 
 TEST(SettingsText, EachWrongOrMissingValueFallsBackAloneAndIsNamed) {
     SettingsText read = parse_settings(
@@ -50,6 +50,8 @@ TEST(SettingsText, EachWrongOrMissingValueFallsBackAloneAndIsNamed) {
         {"antialiasing = 8", "antialiasing: expected 4 or 0, found \"8\""},
         {"antialiasing = -4", "antialiasing: expected 4 or 0, found \"-4\""},
         {"shadows = ON", "shadows: expected on or off, found \"ON\""},
+        {"labels = Solid", "labels: expected see-through or solid, found \"Solid\""},
+        {"scanner = on", "scanner: expected colours or shapes, found \"on\""},
     };
     for (const auto& [line, fault] : refused) {
         read = parse_settings(line);
@@ -59,9 +61,10 @@ TEST(SettingsText, EachWrongOrMissingValueFallsBackAloneAndIsNamed) {
     read = parse_settings("colour = red\n");
     ASSERT_EQ(read.faults.size(), 1u);
     EXPECT_EQ(read.faults[0].rfind("line 1: expected volume, damage, radius, fullscreen, pace, ", 0), 0u);
-    EXPECT_NE(read.faults[0].find(" or shadows, found \"colour\""), std::string::npos);
-    read = parse_settings("pace = frame\nvsync = off\nantialiasing = 0\nshadows = off\n");
-    EXPECT_EQ(read.settings, (Settings{20, 1, 2, false, PaceFrame, false, 0, false}));
+    EXPECT_NE(read.faults[0].find(", labels or scanner, found \"colour\""), std::string::npos);
+    read = parse_settings("pace = frame\nvsync = off\nantialiasing = 0\nshadows = off\n"
+                          "labels = solid\nscanner = shapes\n");
+    EXPECT_EQ(read.settings, (Settings{20, 1, 2, false, PaceFrame, false, 0, false, true, true}));
     EXPECT_TRUE(read.faults.empty());
 }
 
@@ -75,6 +78,7 @@ TEST(SettingsText, MissingValuesTakeTheirDefaultsSilently) {
     EXPECT_EQ(read.settings.pace, PaceReal);
     EXPECT_TRUE(read.settings.vsync && read.settings.shadows);
     EXPECT_EQ(read.settings.antialiasing, 4);
+    EXPECT_FALSE(read.settings.solid_labels || read.settings.scanner_shapes);
     EXPECT_TRUE(read.faults.empty());
     EXPECT_TRUE(parse_settings("").faults.empty());
     EXPECT_EQ(parse_settings("shadows = off").settings.volume, 20);

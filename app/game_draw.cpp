@@ -34,7 +34,7 @@ void draw_world(Presentation& p, const GameSession& s, const PictureRect& pictur
         draw_scene(p.renderer, view, s.city, s.player, s.hostage, s.grenade, s.ants,
                    s.player_is_girl, s.clock.animation_frame);
     }
-    draw_hud(p.text, s.shown, s.player, s.hostage, s.time_left);
+    draw_hud(p.text, s.shown, s.settings, s.player, s.hostage, s.time_left);
 }
 
 void draw_death_message(const Presentation& p, const GameSession& s) {

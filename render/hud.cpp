@@ -1,9 +1,10 @@
 #include "render/hud.h"
 
-#include <string>
+#include <utility>
 
 #include "actors/hostage.h"
 #include "actors/player.h"
+#include "app/settings.h"
 #include "app/shown_statistics.h"
 #include "render/picture_rect.h"
 #include "render/text_overlay.h"
@@ -15,39 +16,53 @@ constexpr int32_t kScannerSize = 60;
 constexpr int32_t kScoreLineY = -13;
 constexpr int32_t kScoreLineSize = 20;
 
-void label(const TextOverlay& text, const char* words, int32_t x, int32_t y) {
-    print_text_blended(text, words, x, y, kHudSize, 1.0f, 1.0f, 1.0f, TextBlendStencil);
+// Labels and the score lines: white, either letting the scene show through
+// the strokes (the cells around them darkened) or drawn as solid strokes.
+HudText label(std::string text, int32_t x, int32_t y, int32_t size, bool solid) {
+    const int32_t blend = solid ? TextBlendAlpha : TextBlendStencil;
+    return {std::move(text), x, y, size, 1.0f, 1.0f, 1.0f, blend};
 }
 
-void value(const TextOverlay& text, int32_t number, int32_t x, int32_t y) {
-    print_text_blended(text, std::to_string(number).c_str(), x, y, kHudSize, 1.0f, 0.0f, 0.0f,
-                       TextBlendAlpha);
+HudText value(int32_t number, int32_t x, int32_t y) {
+    return {std::to_string(number), x, y, kHudSize, 1.0f, 0.0f, 0.0f, TextBlendAlpha};
+}
+
+// Green nearer, red otherwise; with shapes, a plus or a minus between the
+// brackets tells the same without the colours.
+HudText scanner(bool nearer, bool shapes, int32_t y) {
+    const char* text = !shapes ? "[]" : nearer ? "[+]" : "[-]";
+    const float green = nearer ? 1.0f : 0.0f;
+    return {text, 610, y, kScannerSize, 1.0f - green, green, 0.0f, TextBlendAdd};
 }
 }  // namespace
 
-void draw_hud(const TextOverlay& text, const ShownStatistics& shown, const Player& player,
-              const Hostage& hostage, int32_t time_left) {
+std::vector<HudText> hud_texts(const ShownStatistics& shown, const Settings& looks,
+                               const Player& player, const Hostage& hostage, int32_t time_left) {
     const int32_t row = kPictureHeight - kHudBottomMargin;
     const int32_t value_row = row - kHudSize;
     const int32_t girl_health = shown.player_is_girl ? player.health : hostage.health;
     const int32_t boy_health = shown.player_is_girl ? hostage.health : player.health;
+    const bool solid = looks.solid_labels;
+    return {
+        label("AMMO", 10, row, kHudSize, solid),
+        value(player.ammo, 70, value_row),
+        label("GIRL", 160, row, kHudSize, solid),
+        value(girl_health, 220, value_row),
+        label("BOY ", 310, row, kHudSize, solid),
+        value(boy_health, 370, value_row),
+        label("TIME", 460, row, kHudSize, solid),
+        value(time_left, 490, value_row),
+        label("SCAN", 610, row, kHudSize, solid),
+        scanner(player.nearer_hostage, looks.scanner_shapes, row - kScannerSize),
+        label("SCORE  " + std::to_string(shown.score), 100, kScoreLineY, kScoreLineSize, solid),
+        label("RESCUED  " + std::to_string(shown.rescued), 420, kScoreLineY, kScoreLineSize,
+              solid),
+    };
+}
 
-    label(text, "AMMO", 10, row);
-    value(text, player.ammo, 70, value_row);
-    label(text, "GIRL", 160, row);
-    value(text, girl_health, 220, value_row);
-    label(text, "BOY ", 310, row);
-    value(text, boy_health, 370, value_row);
-    label(text, "TIME", 460, row);
-    value(text, time_left, 490, value_row);
-    label(text, "SCAN", 610, row);
-    const float nearer = player.nearer_hostage ? 1.0f : 0.0f;
-    print_text_blended(text, "[]", 610, row - kScannerSize, kScannerSize, 1.0f - nearer, nearer,
-                       0.0f, TextBlendAdd);
-    const std::string score = "SCORE  " + std::to_string(shown.score);
-    const std::string rescued = "RESCUED  " + std::to_string(shown.rescued);
-    print_text_blended(text, score.c_str(), 100, kScoreLineY, kScoreLineSize, 1.0f, 1.0f, 1.0f,
-                       TextBlendStencil);
-    print_text_blended(text, rescued.c_str(), 420, kScoreLineY, kScoreLineSize, 1.0f, 1.0f, 1.0f,
-                       TextBlendStencil);
+void draw_hud(const TextOverlay& text, const ShownStatistics& shown, const Settings& looks,
+              const Player& player, const Hostage& hostage, int32_t time_left) {
+    for (const HudText& t : hud_texts(shown, looks, player, hostage, time_left)) {
+        print_text_blended(text, t.text.c_str(), t.x, t.y, t.size, t.r, t.g, t.b, t.blend);
+    }
 }

@@ -8,6 +8,7 @@
 #include "actors/player.h"
 #include "app/key_codes.h"
 #include "app/platform_glfw.h"
+#include "app/settings.h"
 #include "app/shown_statistics.h"
 #include "render/frame_picture.h"
 #include "render/hud.h"
@@ -55,7 +56,7 @@ std::vector<unsigned char> draw_frame(Renderer& r, const TextOverlay& text, cons
     r.draw_city(city, MeshCube, render_test::look(kPerspective, glm::vec3(124, 274, 2.8f), glm::vec3(0, -1, 0)));
     Player player;
     Hostage hostage;
-    draw_hud(text, ShownStatistics{}, player, hostage, 999);
+    draw_hud(text, ShownStatistics{}, Settings{}, player, hostage, 999);
     std::vector<unsigned char> pixels(size_t(width) * size_t(height) * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_BACK);

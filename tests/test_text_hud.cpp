@@ -1,13 +1,16 @@
 // Text and the heads-up display as they reach the screen: the glyph quads,
-// a glyph that is not symmetric read back the right way up and round, and
-// the HUD's values, scanner colours and blend modes checked in pixels.
+// the HUD's texts and the looks the settings give them, a glyph that is not
+// symmetric read back the right way up and round, and the HUD's values,
+// scanner colours and blend modes checked in pixels.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "actors/hostage.h"
 #include "actors/player.h"
+#include "app/settings.h"
 #include "app/shown_statistics.h"
 #include "render/hud.h"
 #include "render/text_overlay.h"
@@ -22,6 +25,55 @@ TEST(TextQuads, OneGlyphIsTwoTrianglesOverItsFontCell) {
     const std::vector<float> uvs = {u, v, u, v + c, u + c, v, u + c, v + c, u + c, v, u, v + c};
     EXPECT_EQ(q.positions, positions);
     EXPECT_EQ(q.uvs, uvs);
+}
+
+std::vector<std::string> words_of(const std::vector<HudText>& texts) {
+    std::vector<std::string> words;
+    for (const HudText& t : texts) words.push_back(t.text);
+    return words;
+}
+
+// The looks change the labels' blend and the scanner's text, nothing else:
+// the values stay red over the scene, every place and size stays.
+TEST(HudTexts, LooksChangeOnlyHowLabelsBlendAndWhatTheScannerSays) {
+    ShownStatistics shown;
+    shown.score = 40;
+    shown.rescued = 1;
+    Settings settings;
+    Player player;
+    Hostage hostage;
+    player.nearer_hostage = true;
+    player.ammo = 5;
+    player.health = 17;
+    hostage.health = 3;
+    const std::vector<HudText> plain = hud_texts(shown, settings, player, hostage, 999);
+    const std::vector<std::string> words = {"AMMO", "5",   "GIRL", "17",       "BOY ",
+                                            "3",    "TIME", "999", "SCAN",     "[]",
+                                            "SCORE  40",   "RESCUED  1"};
+    ASSERT_EQ(words_of(plain), words);
+    const std::vector<size_t> labels = {0, 2, 4, 6, 8, 10, 11};
+    for (size_t i : labels) EXPECT_EQ(plain[i].blend, TextBlendStencil) << plain[i].text;
+
+    settings.solid_labels = true;
+    settings.scanner_shapes = true;
+    std::vector<HudText> looks = hud_texts(shown, settings, player, hostage, 999);
+    ASSERT_EQ(looks.size(), plain.size());
+    EXPECT_EQ(looks[9].text, "[+]");
+    player.nearer_hostage = false;
+    const HudText farther = hud_texts(shown, settings, player, hostage, 999)[9];
+    EXPECT_EQ(farther.text, "[-]");
+    EXPECT_EQ(std::vector<float>({farther.r, farther.g, farther.b}), std::vector<float>({1, 0, 0}));
+    for (size_t i = 0; i < plain.size(); ++i) {
+        const HudText &a = plain[i], &b = looks[i];
+        const bool label = std::count(labels.begin(), labels.end(), i) > 0;
+        EXPECT_EQ(b.blend, label ? int32_t(TextBlendAlpha) : a.blend) << a.text;
+        EXPECT_EQ(std::vector<float>({b.r, b.g, b.b}), std::vector<float>({a.r, a.g, a.b})) << a.text;
+        EXPECT_EQ(std::vector<int32_t>({b.x, b.y, b.size}), std::vector<int32_t>({a.x, a.y, a.size}))
+            << a.text;
+        if (i != 9) {
+            EXPECT_EQ(b.text, a.text);
+        }
+    }
 }
 
 // A box of the picture in text units (x from the left, y down from the top
@@ -66,6 +118,7 @@ bool green(const unsigned char* p) { return p[1] > 200 && p[0] < 60 && p[2] < 60
 struct TextOnScreen : ::testing::Test {
     gl_test::OffscreenTarget* target = nullptr;
     ShownStatistics shown;
+    Settings settings;
     TextOverlay text;
     Player player;
     Hostage hostage;
@@ -91,7 +144,7 @@ struct TextOnScreen : ::testing::Test {
         return Pixels{target->read()};
     }
     Pixels hud(int32_t time_left) {
-        return frame([&] { draw_hud(text, shown, player, hostage, time_left); });
+        return frame([&] { draw_hud(text, shown, settings, player, hostage, time_left); });
     }
     // What `text` alone looks like where a HUD value goes.
     Pixels value_alone(const char* words, int x) {
@@ -148,6 +201,18 @@ TEST_F(TextOnScreen, ScannerIsGreenWhenNearerRedOtherwiseAndEachItemBlendsItsOwn
     EXPECT_EQ(far.count(label, white), 0);
     EXPECT_GT(far.count(value, red), 50);
     EXPECT_EQ(far.count(value, black), 0);
+
+    // Solid labels: white strokes, the cells around them left clear. With
+    // shapes the scanner grows a third glyph, red like the rest.
+    const TextBox third_glyph{730, 498, 60, 60};
+    EXPECT_EQ(far.count(third_glyph, red), 0);
+    settings.solid_labels = true;
+    settings.scanner_shapes = true;
+    Pixels looks = hud(999);
+    EXPECT_GT(looks.count(label, white), 100);
+    EXPECT_EQ(looks.count(label, black), 0);
+    EXPECT_GT(looks.count(third_glyph, red), 20);
+    EXPECT_EQ(looks.count(scanner, green), 0);
 }
 
 }  // namespace

@@ -15,12 +15,20 @@ constexpr int32_t kHudBottomMargin = 180 + 30;
 constexpr int32_t kScannerSize = 60;
 constexpr int32_t kScoreLineY = -13;
 constexpr int32_t kScoreLineSize = 20;
+constexpr int32_t kShadowOffset = 2;  // text units right and down
 
-// Labels and the score lines: white, either letting the scene show through
-// the strokes (the cells around them darkened) or drawn as solid strokes.
-HudText label(std::string text, int32_t x, int32_t y, int32_t size, bool solid) {
-    const int32_t blend = solid ? TextBlendAlpha : TextBlendStencil;
-    return {std::move(text), x, y, size, 1.0f, 1.0f, 1.0f, blend};
+// Labels and the score lines: white, letting the scene show through the
+// strokes (the cells around them darkened), or solid strokes over a dark
+// shadow, which keeps them readable on the pale sky as on dark walls.
+void label(std::vector<HudText>& texts, std::string text, int32_t x, int32_t y, int32_t size,
+           bool solid) {
+    if (!solid) {
+        texts.push_back({std::move(text), x, y, size, 1.0f, 1.0f, 1.0f, TextBlendStencil});
+        return;
+    }
+    texts.push_back({text, x + kShadowOffset, y + kShadowOffset, size, 0.0f, 0.0f, 0.0f,
+                     TextBlendAlpha});
+    texts.push_back({std::move(text), x, y, size, 1.0f, 1.0f, 1.0f, TextBlendAlpha});
 }
 
 HudText value(int32_t number, int32_t x, int32_t y) {
@@ -43,21 +51,22 @@ std::vector<HudText> hud_texts(const ShownStatistics& shown, const Settings& loo
     const int32_t girl_health = shown.player_is_girl ? player.health : hostage.health;
     const int32_t boy_health = shown.player_is_girl ? hostage.health : player.health;
     const bool solid = looks.solid_labels;
-    return {
-        label("AMMO", 10, row, kHudSize, solid),
-        value(player.ammo, 70, value_row),
-        label("GIRL", 160, row, kHudSize, solid),
-        value(girl_health, 220, value_row),
-        label("BOY ", 310, row, kHudSize, solid),
-        value(boy_health, 370, value_row),
-        label("TIME", 460, row, kHudSize, solid),
-        value(time_left, 490, value_row),
-        label("SCAN", 610, row, kHudSize, solid),
-        scanner(player.nearer_hostage, looks.scanner_shapes, row - kScannerSize),
-        label("SCORE  " + std::to_string(shown.score), 100, kScoreLineY, kScoreLineSize, solid),
-        label("RESCUED  " + std::to_string(shown.rescued), 420, kScoreLineY, kScoreLineSize,
-              solid),
-    };
+    std::vector<HudText> texts;
+    label(texts, "AMMO", 10, row, kHudSize, solid);
+    texts.push_back(value(player.ammo, 70, value_row));
+    label(texts, "GIRL", 160, row, kHudSize, solid);
+    texts.push_back(value(girl_health, 220, value_row));
+    label(texts, "BOY ", 310, row, kHudSize, solid);
+    texts.push_back(value(boy_health, 370, value_row));
+    label(texts, "TIME", 460, row, kHudSize, solid);
+    texts.push_back(value(time_left, 490, value_row));
+    label(texts, "SCAN", 610, row, kHudSize, solid);
+    texts.push_back(scanner(player.nearer_hostage, looks.scanner_shapes, row - kScannerSize));
+    label(texts, "SCORE  " + std::to_string(shown.score), 100, kScoreLineY, kScoreLineSize,
+          solid);
+    label(texts, "RESCUED  " + std::to_string(shown.rescued), 420, kScoreLineY, kScoreLineSize,
+          solid);
+    return texts;
 }
 
 void draw_hud(const TextOverlay& text, const ShownStatistics& shown, const Settings& looks,

@@ -21,8 +21,8 @@ struct HudText {
 
 // The status line's texts in drawing order. The girl's and the boy's
 // health come from the player and the captive as the shown character
-// choice says; the settings' looks decide how the labels blend and whether
-// the scanner holds a sign.
+// choice says; the settings' looks decide how the labels blend (solid ones
+// come each after its shadow) and whether the scanner holds a sign.
 std::vector<HudText> hud_texts(const ShownStatistics& shown, const Settings& looks,
                                const Player& player, const Hostage& hostage, int32_t time_left);
 

@@ -65,9 +65,7 @@ void explode(Grenade& g, ActorRegistry& world) {
     if (world.ants) {
         for (Ant& ant : *world.ants) {
             if (ant.cell_z != g.cell_z || !ant_can_be_blasted(ant)) continue;
-            double dx = ant.cell_x - g.cell_x;
-            double dy = ant.cell_y - g.cell_y;
-            if (std::trunc(std::sqrt(dx * dx + dy * dy)) <= double(g.blast_radius)) {
+            if (within_blast(ant.cell_x - g.cell_x, ant.cell_y - g.cell_y, g.blast_radius)) {
                 ant.state = AntBlasted;
             }
         }
@@ -134,6 +132,11 @@ bool flight_over(Grenade& g) {
     return true;
 }
 }  // namespace
+
+bool within_blast(int32_t dx, int32_t dy, int32_t radius) {
+    const double x = dx, y = dy;
+    return std::trunc(std::sqrt(x * x + y * y)) <= double(radius);
+}
 
 void Grenade::decision_update(ActorRegistry& world) {
     snap_to_cell();

@@ -15,6 +15,10 @@ constexpr int32_t kDefaultBlastRadius = 2;
 // A throw of range r (0..3) flies 2 * (r + 1) passes.
 constexpr int32_t kFlightStepsPerRange = 2;
 
+// Whether a cell (dx, dy) cells from the blast, in its layer, is reached:
+// the distance truncated to whole cells is at most the radius.
+bool within_blast(int32_t dx, int32_t dy, int32_t radius);
+
 struct Grenade : Actor {
     int32_t flight_steps = 0;
     int32_t phase = 0;  // GrenadePhase; round set-up makes it GrenadeHeld

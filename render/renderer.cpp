@@ -143,6 +143,9 @@ void Renderer::init(float width, float height) {
             glGetUniformLocation(unlit_program, "LightInvDirection_worldspace");
     }
 
+    effect_program = load_shader_program(kEffectVertexShader, kEffectFragmentShader);
+    effect_vp_location = glGetUniformLocation(effect_program, "VP");
+
     block_texture = expand_to_rgba8(load_dds_texture(kBlockTexture));
     // Without shadows nothing renders or reads a shadow map.
     if (!shadows) return;
@@ -192,6 +195,10 @@ void Renderer::release() {
     if (unlit_program != 0) glDeleteProgram(unlit_program);
     unlit_program = 0;
     glDeleteProgram(depth_program);
+    glDeleteProgram(effect_program);
+    effect_program = 0;
+    if (effect_buffer != 0) glDeleteBuffers(1, &effect_buffer);
+    effect_buffer = 0;
     glDeleteTextures(1, &block_texture);
     if (city_texture != 0) glDeleteTextures(1, &city_texture);
     city_texture = 0;

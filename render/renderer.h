@@ -10,6 +10,7 @@
 
 #include "render/city_mesh.h"
 #include "render/draw_list.h"
+#include "render/effects.h"
 #include "render/frame_view.h"
 #include "render/mesh_data.h"
 #include "render/render_stats.h"
@@ -23,6 +24,8 @@ constexpr const char* kSceneFragmentShader = "shaders/CubeFragmentShader.fsh";
 // Builds the scene program without the shadow lookup: every surface that
 // faces the light is fully lit.
 constexpr const char* kNoShadowLookupDefine = "NO_SHADOW_LOOKUP";
+constexpr const char* kEffectVertexShader = "shaders/Effect.vsh";
+constexpr const char* kEffectFragmentShader = "shaders/Effect.fsh";
 constexpr const char* kBlockTexture = "texture/Cube_BMP_BC7_2.DDS";
 constexpr int32_t kTypeObjectMesh = 2;
 
@@ -93,6 +96,10 @@ struct Renderer {
     uint32_t near_cut_buffer = 0;
     // Refilled each frame with the model matrices of the meshes in view.
     uint32_t instance_buffer = 0;
+    // The effects: coloured triangles, refilled in the frames they show.
+    uint32_t effect_program = 0;
+    int32_t effect_vp_location = -1;
+    uint32_t effect_buffer = 0;
 
     // Every draw call of the passes is counted here.
     RenderStats stats;
@@ -125,4 +132,8 @@ struct Renderer {
     // The same picture with one draw call per mesh in view, in list order;
     // kept to compare against (benchmark, tests).
     void draw_meshes_one_by_one(const FrameView& view, const std::vector<MeshDraw>& draws);
+    // Blasts in the scene's depth, then the bite flash over the picture:
+    // one call each, and none when nothing shows. After the scene, before
+    // the status line.
+    void draw_effects(const FrameView& view, const EffectsPicture& picture);
 };

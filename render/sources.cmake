@@ -30,3 +30,8 @@ target_sources(swarmfall_presentation PRIVATE
   render/detail.cpp
   render/draw_list.cpp
   render/street_occlusion.cpp)
+# Blasts and the bite flash: described as plain data, drawn in one pass.
+target_sources(swarmfall_presentation PRIVATE
+  render/effects.cpp
+  render/effect_mesh.cpp
+  render/effects_pass.cpp)

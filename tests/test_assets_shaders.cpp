@@ -1,4 +1,4 @@
-// The text and image shaders with the shipped font and images: they link
+// The text, image and effect shaders with the shipped font and images: they link
 // quietly, put text where the game prints it, honour the blend modes, and
 // draw images upright behind text printed before them.
 #include <gtest/gtest.h>
@@ -89,7 +89,8 @@ GLuint TextAndImageShaders::quad_buffer = 0;
 
 TEST_F(TextAndImageShaders, ProgramsCompileAndLinkWithoutALog) {
   for (auto [vs, fs] : {std::pair{"shaders/TextVertexShader.vsh", "shaders/TextVertexShader.fsh"},
-                        std::pair{"shaders/Passthrough.vsh", "shaders/SimpleTexture.fsh"}}) {
+                        std::pair{"shaders/Passthrough.vsh", "shaders/SimpleTexture.fsh"},
+                        std::pair{"shaders/Effect.vsh", "shaders/Effect.fsh"}}) {
     testing::internal::CaptureStdout();
     GLuint program = load_shader_program(vs, fs);
     std::string out = testing::internal::GetCapturedStdout();

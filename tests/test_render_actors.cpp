@@ -1,17 +1,23 @@
 // The actors as a list of mesh draws (which meshes, where, turned how), its
 // culling, hiding behind street blocks and grouping, and the pictures: the
 // instanced one against one draw per mesh, and with hidden actors left out.
+// The effects the same way: what a blast and a bite show at each tick, their
+// triangles, and a blast on screen.
 #include <gtest/gtest.h>
 
 #include <glm/gtc/matrix_transform.hpp>
 
 #include <algorithm>
+#include <set>
+#include <utility>
 
 #include "actors/ant.h"
 #include "actors/grenade.h"
 #include "actors/hostage.h"
 #include "actors/player.h"
 #include "render/detail.h"
+#include "render/effect_mesh.h"
+#include "render/effects.h"
 #include "render/scene.h"
 #include "render/street_occlusion.h"
 #include "render_city_helpers.h"
@@ -155,6 +161,116 @@ TEST(ActorDraws, CulledOncePerActorAndGroupedByMeshInFirstAppearanceOrder) {
     EXPECT_EQ(batches[0].models.size(), 2u);
     EXPECT_EQ(batches[6].models.size(), 1u);
     EXPECT_EQ(batches[0].models[1], model_matrix(seen[7]));
+}
+
+Grenade grenade_at(int32_t x, int32_t y, int32_t z, int32_t radius) {
+    Grenade g;
+    g.cell_x = x;
+    g.cell_y = y;
+    g.cell_z = z;
+    g.blast_radius = radius;
+    return g;
+}
+
+std::set<std::pair<int, int>> offsets_of(const BlastPicture& blast) {
+    std::set<std::pair<int, int>> offsets;
+    for (const CellCoord& c : blast.cells) {
+        offsets.insert({c.x - int(blast.centre.x), c.y - int(blast.centre.y)});
+    }
+    return offsets;
+}
+
+// A blast glows over the cells its rule reaches, on open floors only,
+// spreading from the grenade's cell; it grows, cools, fades and is gone
+// after its ticks of game time. The bite flash fades over its own.
+TEST(EffectsPicture, BlastGlowsOverTheCellsItsRuleReachesAndBothFadeInGameTime) {
+    CityGrid city;
+    city_test::build(city, {{21, 20, 1}, {30, 30, 1}, {31, 30, 1}, {32, 30, 1}});
+    Effects effects;
+    start_blast(effects, grenade_at(20, 20, 1, 3), 100);
+    EXPECT_TRUE(describe_effects(effects, city, 99).blasts.empty());
+    const EffectsPicture first = describe_effects(effects, city, 100);
+    ASSERT_EQ(first.blasts.size(), 1u);
+    EXPECT_EQ(first.blasts[0].centre, glm::vec3(20, 20, 1));
+    EXPECT_EQ(offsets_of(first.blasts[0]), (std::set<std::pair<int, int>>{{0, 0}}));
+    EXPECT_EQ(first.blasts[0].strength, 1.0f);
+    EXPECT_EQ(first.blasts[0].heat, 1.0f);
+
+    // Spread: radius 3 reaches the 7 x 7 square but its corners (distance
+    // 4.2); (3, 2) at 3.6 truncates to 3. The block at (1, 0) holds no floor.
+    const BlastPicture spread = describe_effects(effects, city, 100 + kBlastTicks / 5).blasts.at(0);
+    const std::set<std::pair<int, int>> cells = offsets_of(spread);
+    EXPECT_EQ(cells.size(), 49u - 4u - 1u);
+    EXPECT_TRUE(cells.count({3, 2}) && cells.count({-2, -3}) && cells.count({0, 3}));
+    EXPECT_FALSE(cells.count({3, 3}) || cells.count({-3, -3}) || cells.count({1, 0}));
+    for (const CellCoord& c : spread.cells) EXPECT_EQ(c.z, 1);
+    EXPECT_EQ(spread.reach, 4.0f);
+
+    BlastPicture last = first.blasts[0];
+    for (int64_t tick = 101; tick < 100 + kBlastTicks; ++tick) {
+        const BlastPicture now = describe_effects(effects, city, tick).blasts.at(0);
+        EXPECT_GE(now.radius, last.radius);
+        EXPECT_LE(now.strength, last.strength);
+        EXPECT_LE(now.heat, last.heat);
+        last = now;
+    }
+    EXPECT_GT(last.radius, 2.0f * first.blasts[0].radius);
+    EXPECT_LT(last.radius, last.reach);  // the glow on the floor shows the reach
+    EXPECT_LT(last.strength, 0.05f);
+    EXPECT_TRUE(describe_effects(effects, city, 100 + kBlastTicks).blasts.empty());
+
+    // On a roof the glow lies only on the blocks, never in the air beside them.
+    start_blast(effects, grenade_at(31, 30, 2, 1), 300);
+    EXPECT_EQ(offsets_of(describe_effects(effects, city, 320).blasts.at(0)),
+              (std::set<std::pair<int, int>>{{-1, 0}, {0, 0}, {1, 0}}));
+
+    start_bite_flash(effects, 200);
+    EXPECT_EQ(describe_effects(effects, city, 199).edge_flash, 0.0f);
+    EXPECT_EQ(describe_effects(effects, city, 200).edge_flash, 1.0f);
+    EXPECT_FLOAT_EQ(describe_effects(effects, city, 200 + kBiteFlashTicks / 2).edge_flash, 0.5f);
+    EXPECT_EQ(describe_effects(effects, city, 200 + kBiteFlashTicks).edge_flash, 0.0f);
+}
+
+// The fireball lies in the plane facing the eye, every glowing floor is one
+// square on its cell's floor, and the bite flash is red at the picture's
+// edges and clear inside.
+TEST(EffectsPicture, TrianglesFaceTheEyeLieOnTheFloorsAndRimThePicture) {
+    BlastPicture blast;
+    blast.centre = glm::vec3(10, 12, 1);
+    blast.reach = 2.0f;
+    blast.radius = 2.0f;
+    blast.strength = blast.heat = 1.0f;
+    blast.cells = {{10, 12, 1}, {11, 12, 1}};
+    EffectsPicture picture;
+    picture.blasts = {blast};
+    picture.edge_flash = 1.0f;
+    const glm::vec3 eye(20, 4, 6), centre(20, 24, 2);
+    EffectMesh mesh = effect_mesh(picture, glm::lookAt(eye, centre, glm::vec3(0, 0, 1)));
+    ASSERT_GT(mesh.world.size(), 12u);
+    ASSERT_EQ(mesh.world.size() % 3, 0u);
+    for (size_t i = 0; i < 12; ++i) {
+        const glm::vec3 p = mesh.world[i].position;
+        const float cell_x = i < 6 ? 20.0f : 22.0f;
+        EXPECT_NEAR(p.z, 1.0f, 0.05f) << i;  // the floor under layer 1
+        EXPECT_EQ(std::abs(p.x - cell_x), 1.0f) << i;
+        EXPECT_EQ(std::abs(p.y - 24.0f), 1.0f) << i;
+    }
+    // Brighter nearer the centre, and the same where two squares meet.
+    EXPECT_GT(mesh.world[0].colour.a, mesh.world[7].colour.a);
+    EXPECT_EQ(mesh.world[1].colour, mesh.world[6].colour);
+    const glm::vec3 forward = glm::normalize(centre - eye);
+    for (size_t i = 12; i < mesh.world.size(); ++i) {
+        const glm::vec3 offset = mesh.world[i].position - centre;
+        EXPECT_NEAR(glm::dot(offset, forward), 0.0f, 1e-4f) << i;
+        EXPECT_LE(glm::length(offset), 4.0f + 1e-4f) << i;
+    }
+    ASSERT_EQ(mesh.screen.size(), 4u * 6u);
+    for (const EffectVertex& v : mesh.screen) {
+        const bool edge = std::abs(v.position.x) == 1.0f || std::abs(v.position.y) == 1.0f;
+        EXPECT_EQ(v.colour.a > 0.5f, edge);
+        EXPECT_EQ(v.colour.g + v.colour.b, 0.0f);
+        EXPECT_LE(v.colour.r, v.colour.a);
+    }
 }
 
 TEST(StreetOcclusion, OnlyBoxesBehindStreetBlocksSeenFromStreetHeightAreHidden) {
@@ -306,5 +422,50 @@ TEST(ActorPicture, AntsLeftOutBehindStreetBlocksChangeNoPixel) {
     size_t differing = 0;
     for (size_t i = 0; i < every.size(); ++i) differing += every[i] != left_out[i];
     EXPECT_EQ(differing, 0u);
+    r.release();
+}
+
+// A blast lights up the picture where it goes off, in one draw call; the
+// bite flash adds one more.
+TEST(ActorPicture, ABlastIsDrawnWhereItGoesOffInOneCall) {
+    REQUIRE_GL();
+    Renderer r;
+    set_up_game_meshes(r);
+    CityGrid city;
+    city_test::build(city, {});
+    r.render_shadow_map(city, MeshCube);
+    Effects effects;
+    start_blast(effects, grenade_at(22, 22, 1, 2), 0);
+    gl_test::OffscreenTarget target;
+    const FrameView view = render_test::look(camera_projection(false), glm::vec3(44, 28, 5),
+                                             glm::normalize(glm::vec3(0, 16, -3)));
+    target.begin();
+    r.draw_city(city, MeshCube, view);
+    const std::vector<unsigned char> before = target.read();
+    r.stats = RenderStats{};
+    glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);  // read() let it go
+    r.draw_effects(view, describe_effects(effects, city, 5));
+    EXPECT_EQ(r.stats.draw_calls, 1);
+    const std::vector<unsigned char> after = target.read();
+    int lit = 0, centre_lit = 0;
+    for (size_t i = 0; i < after.size(); i += 3) {
+        const bool brighter = after[i] > before[i] + 60 && after[i] > after[i + 2] + 40;
+        lit += brighter;
+        const int x = int(i / 3) % gl_test::kWidth, y = int(i / 3) / gl_test::kWidth;
+        centre_lit += brighter && std::abs(x - gl_test::kWidth / 2) < 100 &&
+                      std::abs(y - gl_test::kHeight / 2) < 100;
+    }
+    EXPECT_GT(lit, 20000);
+    EXPECT_GT(centre_lit, 10000);
+
+    start_bite_flash(effects, 5);
+    r.stats = RenderStats{};
+    r.draw_effects(view, describe_effects(effects, city, 5));
+    EXPECT_EQ(r.stats.draw_calls, 2);
+    r.stats = RenderStats{};
+    const int64_t both_over = 5 + std::max(kBlastTicks, kBiteFlashTicks);
+    r.draw_effects(view, describe_effects(effects, city, both_over));
+    EXPECT_EQ(r.stats.draw_calls, 0);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
     r.release();
 }

@@ -20,7 +20,8 @@ void message(const Presentation& p, const char* text, int32_t x, int32_t y) {
 
 // The camera's last view, sized for the frame's picture. Between two ticks
 // (real pace) the actors are drawn moved on by the part of a tick real time
-// has gone past the last one; the records stay put.
+// has gone past the last one; the records stay put. The effects go over the
+// scene and the status line over both.
 void draw_world(Presentation& p, const GameSession& s, const PictureRect& picture) {
     FrameView view = camera_frame_view(s.camera);
     view.picture_height = float(picture.height);
@@ -34,6 +35,7 @@ void draw_world(Presentation& p, const GameSession& s, const PictureRect& pictur
         draw_scene(p.renderer, view, s.city, s.player, s.hostage, s.grenade, s.ants,
                    s.player_is_girl, s.clock.animation_frame);
     }
+    p.renderer.draw_effects(view, describe_effects(s.effects, s.city, s.clock.play_ticks));
     draw_hud(p.text, s.shown, s.settings, s.player, s.hostage, s.time_left);
 }
 

@@ -22,4 +22,5 @@ void start_round(GameSession& s) {
     // A bite of the last round must not greet the new one at full health.
     s.bitten_timer = 0;
     s.hostage_bitten_timer = 0;
+    s.effects = Effects{};
 }

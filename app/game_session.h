@@ -19,6 +19,7 @@
 #include "app/settings.h"
 #include "app/shown_statistics.h"
 #include "app/slow_frames.h"
+#include "render/effects.h"
 #include "ui/screen_resources.h"
 #include "world/city_grid.h"
 #include "actors/collision.h"
@@ -53,6 +54,7 @@ struct GameSession {
     int32_t bitten_timer = 0;
     int32_t hostage_bitten_timer = 0;
     int32_t paralysed_timer = 0;
+    Effects effects;  // the last blast and bite, timed in play ticks
     int32_t score = 0;
     int32_t rescued_count = 0;
     int32_t death_cause = DeathNone;

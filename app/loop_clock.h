@@ -25,6 +25,7 @@ struct LoopClock {
     double tick_accumulator = 0.0;
     double pass_accumulator = 0.0;
     int32_t animation_frame = 0;
+    int64_t play_ticks = 0;  // simulation ticks run since start: the effects' game time
     bool waiting = false;
     double wait_deadline = 0.0;
     bool resync_clock = true;

@@ -10,6 +10,12 @@
 
 namespace {
 
+// The player's own update has left the bitten state before the ants act, so
+// a bitten (or bitten to death) player after them was bitten in this pass.
+bool bitten_now(int32_t before_ants, int32_t after_ants) {
+    return after_ants != before_ants && (after_ants == PlayerBitten || after_ants == PlayerDead);
+}
+
 // The work of one tick after its time is accounted: every actor's motion
 // when a tick is due, then the decision pass on the 40th.
 void run_tick(GameSession& s, double now, std::ostream& out) {
@@ -17,6 +23,7 @@ void run_tick(GameSession& s, double now, std::ostream& out) {
     if (clock.tick_accumulator >= 1.0) {
         clock.tick_accumulator = 0.0;
         clock.pass_accumulator += 1.0;
+        ++clock.play_ticks;
         advance_motion(s.player);
         advance_motion(s.grenade);
         advance_motion(s.hostage);
@@ -77,8 +84,13 @@ void decision_pass(GameSession& s, double now, std::ostream& out) {
     flush_keys();
 
     s.player.decision_update(s.world);
+    // The blast and the bite show from the pass their rules act in.
+    const bool exploding = s.grenade.phase == GrenadeExploding;
     s.grenade.decision_update(s.world);
+    if (exploding) start_blast(s.effects, s.grenade, s.clock.play_ticks);
     s.hostage.decision_update(s.world);
+    const int32_t before_bites = s.player.state;
     for (Ant& ant : s.ants) ant.decision_update(s.world);
+    if (bitten_now(before_bites, s.player.state)) start_bite_flash(s.effects, s.clock.play_ticks);
     if (!s.ants.empty()) s.ants.front().decay_scent();
 }

@@ -30,8 +30,11 @@ target_sources(swarmfall_presentation PRIVATE
   render/detail.cpp
   render/draw_list.cpp
   render/street_occlusion.cpp)
-# Blasts and the bite flash: described as plain data, drawn in one pass.
+# Blasts and the bite flash: the session notes them and each frame describes
+# them as plain data (swarmfall_flow); their triangles and the pass that
+# draws them are the presentation's.
+target_sources(swarmfall_flow PRIVATE
+  render/effects.cpp)
 target_sources(swarmfall_presentation PRIVATE
-  render/effects.cpp
   render/effect_mesh.cpp
   render/effects_pass.cpp)

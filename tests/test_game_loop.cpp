@@ -7,6 +7,7 @@
 #include "app/loop_clock.h"
 #include "loop_fixture.h"
 #include "render/camera.h"
+#include "scene_builder.h"
 
 namespace {
 
@@ -121,6 +122,54 @@ TEST_F(GameLoop, EscapeOpensTheMenuOnlyAtTheNextDecisionPass) {
     EXPECT_EQ(game_state, OptionsMenu);
     EXPECT_EQ(frames_waited, 40);  // the pass comes with the 40th tick
     EXPECT_TRUE(session->clock.resync_clock);
+}
+
+// The blast and the bite show from the frame their rules act in and last
+// their ticks of play, however many ticks a frame runs (one at the frame
+// pace, several at the real pace at 20 frames a second); a new round starts
+// without them.
+TEST_F(GameLoop, BlastAndBiteShowFromTheFrameTheirRulesActInForTheirTicksOfPlay) {
+    for (int32_t pace : {PaceFrame, PaceReal}) {
+        SCOPED_TRACE(pace == PaceFrame ? "frame pace" : "real pace");
+        start_playing();
+        use_pace(pace);
+        GameSession& s = *session;
+        place_actor(s.ants[0], s.city, {62, 136, 1}, 2);  // beside the player in the gate
+        s.ants[0].state = AntReady;
+        s.ants[0].bite_clock.wound_seconds = 3.0f;
+        place_actor(s.ants[1], s.city, {62, 131, 1}, 0);  // two cells from the grenade
+        place_actor(s.grenade, s.city, {62, 133, 1}, 0);
+        s.grenade.phase = GrenadeExploding;
+        s.grenade.visible = true;
+        s.immobilised_ants = 0;
+        for (int i = 0; i < 100 && s.immobilised_ants == 0; ++i) frame(kTwentyFps);
+        ASSERT_EQ(s.ants[1].state, AntDestroyed);
+        ASSERT_EQ(s.player.state, PlayerBitten);
+        EXPECT_EQ(std::vector<int32_t>({s.effects.blast_x, s.effects.blast_y, s.effects.blast_z,
+                                        s.effects.blast_radius}),
+                  std::vector<int32_t>({62, 133, 1, 2}));
+        const int64_t began = s.effects.blast_tick;
+        EXPECT_EQ(s.effects.bite_tick, began);
+        EffectsPicture shown = describe_effects(s.effects, s.city, s.clock.play_ticks);
+        EXPECT_EQ(shown.blasts.size(), 1u);
+        EXPECT_GT(shown.edge_flash, 0.9f);
+
+        for (int i = 0; i < 200 && s.clock.play_ticks < began + kBlastTicks - 1; ++i) {
+            frame(kTwentyFps);
+        }
+        if (s.clock.play_ticks == began + kBlastTicks - 1) {
+            EXPECT_EQ(describe_effects(s.effects, s.city, s.clock.play_ticks).blasts.size(), 1u);
+            frame(kTwentyFps);
+        }
+        shown = describe_effects(s.effects, s.city, s.clock.play_ticks);
+        EXPECT_TRUE(shown.blasts.empty());
+        EXPECT_EQ(shown.edge_flash, 0.0f);
+        s.effects.blast_tick = s.effects.bite_tick = s.clock.play_ticks;
+        start_round(s);
+        shown = describe_effects(s.effects, s.city, s.clock.play_ticks);
+        EXPECT_TRUE(shown.blasts.empty());
+        EXPECT_EQ(shown.edge_flash, 0.0f);
+    }
 }
 
 TEST_F(GameLoop, MenuGateActsOncePerOpeningAndSeesTapsBetweenOpenings) {

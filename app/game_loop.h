@@ -1,6 +1,6 @@
 #pragma once
 // The main loop's logic: per pass, the frame-time line and the logic of the
-// current game state; the play state's tick, countdown and decision pass.
+// current game state (app/state_table.h).
 #include <iosfwd>
 
 struct GameSession;
@@ -15,17 +15,9 @@ constexpr double kScreenWait = 3.0;
 // when the window was asked to close (returns false), run the state logic.
 bool run_logic_pass(GameSession& session, std::ostream& out);
 
-// The logic of the play state for one frame (ticks by the pace setting,
-// countdown, camera, animation, decision pass, round rules).
-void playing_logic(GameSession& session, double now, std::ostream& out);
-
-// Every 40th tick: Escape, the debugging keys, the binding poll and the
-// actors' decisions.
+// Every 40th tick of play: Escape, the debugging keys, the binding poll and
+// the actors' decisions.
 void decision_pass(GameSession& session, double now, std::ostream& out);
-
-// Menus behind the 0.8 s gate.
-void options_menu_logic(GameSession& session, double now, std::ostream& out);
-void controls_menu_logic(GameSession& session, double now);
 
 // Round set-up as the state machine calls it (character chosen, after a
 // rescue's score screen, after a death); the bite messages end with it.

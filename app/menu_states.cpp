@@ -5,13 +5,15 @@
 #include "app/key_codes.h"
 #include "app/platform.h"
 #include "app/settings_apply.h"
+#include "app/state_families.h"
+#include "app/state_table.h"
 
 namespace {
 
 // RETURN and Escape alike: the menu's values take effect, play resumes.
 void back_to_play(GameSession& s, std::ostream& out) {
     return_from_options(s, out);
-    game_state = Playing;
+    enter_state(s, Playing);
 }
 
 void handle_options_key(GameSession& s, std::ostream& out) {
@@ -30,7 +32,7 @@ void handle_options_key(GameSession& s, std::ostream& out) {
     } else if (key_pressed(kKeyEnter)) {
         switch (options_select(screens)) {
         case OptionsControl:
-            game_state = ControlsMenu;
+            enter_state(s, ControlsMenu);
             break;
         case OptionsReturn:
             back_to_play(s, out);
@@ -60,7 +62,7 @@ void handle_controls_key(GameSession& s) {
             set_controls_cursor(screens, kControlsReset);
         } else if (screens.controls_cursor == kControlsReturn) {
             set_controls_cursor(screens, 0);
-            game_state = OptionsMenu;
+            enter_state(s, OptionsMenu);
         } else {
             s.rebinding = true;
             s.rebinding_action = screens.controls_cursor;
@@ -80,8 +82,17 @@ void options_menu_logic(GameSession& s, double now, std::ostream& out) {
     if (game_state != OptionsMenu) s.options_escape = MenuEscape{};
 }
 
-void controls_menu_logic(GameSession& s, double now) {
+void controls_menu_logic(GameSession& s, double now, std::ostream&) {
     if (!menu_gate_open(s.clock, now)) return;
     handle_controls_key(s);
     flush_keys();
+}
+
+void options_menu_text(const GameSession&, StatePicture& picture) {
+    picture.pad_hint = PadHintOptions;
+}
+
+// While the menu waits for a new key the line says how to give one.
+void controls_menu_text(const GameSession& s, StatePicture& picture) {
+    picture.pad_hint = s.rebinding ? PadHintRebinding : PadHintControls;
 }

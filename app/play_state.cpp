@@ -7,6 +7,8 @@
 #include "app/key_bindings.h"
 #include "app/key_codes.h"
 #include "app/round_rules.h"
+#include "app/state_families.h"
+#include "app/state_table.h"
 
 namespace {
 
@@ -75,8 +77,7 @@ void playing_logic(GameSession& s, double now, std::ostream& out) {
 void decision_pass(GameSession& s, double now, std::ostream& out) {
     s.clock.pass_accumulator = 0.0;
     if (key_pressed(kKeyEscape)) {
-        game_state = OptionsMenu;
-        s.clock.resync_clock = true;
+        enter_state(s, OptionsMenu);
         catch_up_menu_gate(s.clock, now);
     }
     read_cheat_keys(s, out);
@@ -93,4 +94,9 @@ void decision_pass(GameSession& s, double now, std::ostream& out) {
     for (Ant& ant : s.ants) ant.decision_update(s.world);
     if (bitten_now(before_bites, s.player.state)) start_bite_flash(s.effects, s.clock.play_ticks);
     if (!s.ants.empty()) s.ants.front().decay_scent();
+}
+
+void playing_text(const GameSession& s, StatePicture& picture) {
+    const PlayMessage m = play_message(s);
+    picture.messages[0] = {m.text, m.x, m.y};
 }

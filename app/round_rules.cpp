@@ -6,13 +6,9 @@
 #include "app/game_state.h"
 #include "app/key_codes.h"
 #include "app/platform.h"
+#include "app/state_table.h"
 
 namespace {
-void change_state(GameSession& s, int32_t state) {
-    game_state = state;
-    s.clock.resync_clock = true;
-}
-
 bool hostage_outside(const Hostage& h) {
     return h.cell_x > kCityInsideLast || h.cell_y > kCityInsideLast ||
            h.cell_x < kCityInsideFirst || h.cell_y < kCityInsideFirst;
@@ -45,20 +41,20 @@ void count_down(GameSession& s) {
 void apply_round_rules(GameSession& s) {
     if (s.hostage.state != HostageCaptive && s.hero_message_pending) {
         s.hero_message_pending = false;
-        change_state(s, HostageFound);
+        enter_state(s, HostageFound);
     }
 
     bool player_died = false;
     if (s.player.state == PlayerDead) {
         s.death_cause = DeathPlayer;
         player_died = true;
-        change_state(s, DeathMessage);
+        enter_state(s, DeathMessage);
     } else if (s.player.state == PlayerBitten) {
         s.bitten_timer = kMessageUnits;
     }
 
     if (s.hostage.state == HostageDead || s.cheat_code == CheatDie) {
-        change_state(s, DeathMessage);
+        enter_state(s, DeathMessage);
         if (!player_died) s.death_cause = s.hostage.state == HostageDead ? DeathHostage : DeathOther;
     } else if (s.hostage.state == HostageBitten) {
         s.hostage_bitten_timer = kMessageUnits;
@@ -79,7 +75,7 @@ void apply_round_rules(GameSession& s) {
     if (s.time_left == 0 || s.cheat_code == CheatTimeOut) {
         s.score += kPointsPerImmobilisedAnt * s.immobilised_ants + s.time_left;
         bonus_added = true;
-        change_state(s, TimeUpScreen);
+        enter_state(s, TimeUpScreen);
     }
 
     if (hostage_outside(s.hostage) || s.cheat_code == CheatWin) {
@@ -87,7 +83,7 @@ void apply_round_rules(GameSession& s) {
         s.immobilised_ants = 0;
         ++s.rescued_count;
         ++s.round_index;
-        change_state(s, RescueMessage);
+        enter_state(s, RescueMessage);
     }
 }
 

@@ -14,13 +14,18 @@ target_sources(swarmfall_flow PRIVATE
   app/pad_input.cpp
   app/pad_layouts.cpp
   app/pad_mappings.cpp)
-# The main loop, its states and the round rules.
+# The main loop, the state table with a file per family of states, and the
+# round rules.
 target_sources(swarmfall_flow PRIVATE
   app/game_session.cpp
   app/game_loop.cpp
+  app/state_table.cpp
+  app/title_states.cpp
   app/play_state.cpp
-  app/camera_input.cpp
+  app/message_states.cpp
+  app/score_states.cpp
   app/menu_states.cpp
+  app/camera_input.cpp
   app/menu_escape.cpp
   app/round_rules.cpp
   app/loop_clock.cpp

@@ -50,14 +50,7 @@ void draw_time_up_prompt(const TextOverlay& text, const ScreenImages& images,
 // before the screen's image.
 void draw_best_scores(const TextOverlay& text, const BestScoresShown& shown);
 
-// While a pad is connected, one line says which buttons do what; it is
-// drawn before the screen's own picture.
-enum PadHint : int32_t {
-    PadHintChoose = 0,     // the character choice
-    PadHintOptions = 1,    // moving through the menus
-    PadHintControls = 2,   // the buttons in play
-    PadHintRebinding = 3,  // the controls menu's wait for a new key
-};
+// One of the pad's lines (PadHint, app/state_picture.h).
 void draw_pad_hint(const TextOverlay& text, int32_t hint);
 
 // The menu's lines with the values in `settings`, which the menu changes.

@@ -1,0 +1,57 @@
+// The title, the character choice and the story.
+#include "app/game_loop.h"
+#include "app/game_session.h"
+#include "app/game_state.h"
+#include "app/key_bindings.h"
+#include "app/key_codes.h"
+#include "app/platform.h"
+#include "app/state_families.h"
+#include "app/state_table.h"
+
+namespace {
+// A fresh game: the counters and the bindings as at the start.
+void end_of_intro(GameSession& s) {
+    reset_default_bindings();
+    s.score = 0;
+    s.round_index = 0;
+    s.immobilised_ants = 0;
+    s.rescued_count = 0;
+    s.debug_key_used = false;
+    s.shown.rescued = s.shown.time = s.shown.score = 0;
+    s.time_left = kRoundTime;
+}
+}  // namespace
+
+void intro_logic(GameSession& s, double now, std::ostream&) {
+    if (!timed_wait(s.clock, now, kIntroWait)) return;
+    end_of_intro(s);
+    enter_state(s, ChooseCharacter);
+}
+
+// G is read before B: with both down, the girl is chosen.
+void choose_character_logic(GameSession& s, double, std::ostream&) {
+    bool chosen = false;
+    if (key_pressed(kKeyG)) {
+        s.player_is_girl = true;
+        chosen = true;
+    } else if (key_pressed(kKeyB)) {
+        s.player_is_girl = false;
+        chosen = true;
+    }
+    s.shown.player_is_girl = s.player_is_girl;
+    if (!chosen) return;
+    start_round(s);
+    enter_state(s, Story);
+}
+
+void story_logic(GameSession& s, double now, std::ostream&) {
+    if (timed_wait(s.clock, now, kStoryWait)) enter_state(s, StoryWaitKey);
+}
+
+void story_wait_key_logic(GameSession& s, double, std::ostream&) {
+    if (any_key_pressed()) enter_state(s, Playing);
+}
+
+void choose_character_text(const GameSession&, StatePicture& picture) {
+    picture.pad_hint = PadHintChoose;
+}

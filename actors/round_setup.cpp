@@ -61,6 +61,35 @@ glm::vec3 random_free_cell(const CityGrid& city, const ActorRegistry& world) {
     std::exit(EXIT_FAILURE);
 }
 
+namespace {
+// The player at the start cell, full health and ammunition, standing still.
+void start_player(const CityGrid& city, Player& player, ActorRegistry& world) {
+    player.health = kPlayerStartHealth;
+    player.ammo = kPlayerStartAmmo;
+    world.player = &player;
+    place(player, city, kPlayerStartCell);
+    player.state = PlayerReady;
+    player.clear_requests();
+    // A bite's hop or a fall cut short by the round's end must not finish in
+    // the next round (a lost first climb, a stun after a one-block drop).
+    player.hop_in_place = 0;
+    player.fall_steps = 0;
+}
+
+// The captive at `spot`, full health, held there.
+void start_hostage(const CityGrid& city, Hostage& hostage, const glm::vec3& spot,
+                   ActorRegistry& world) {
+    hostage.health = kHostageStartHealth;
+    world.hostage = &hostage;
+    place(hostage, city, cell_of(spot));
+    hostage.climb_request = 0;
+    hostage.fall_steps = 0;
+    hostage.stun_steps = 0;
+    hostage.climbing = 0;
+    hostage.state = HostageCaptive;
+}
+}  // namespace
+
 // The order matters: new ant cells are drawn with the player and the captive
 // already in their new places and the old pack where the last round left it.
 void setup_round(const CityGrid& city, Grenade& grenade, Player& player, Hostage& hostage,
@@ -73,25 +102,8 @@ void setup_round(const CityGrid& city, Grenade& grenade, Player& player, Hostage
     grenade.phase = GrenadeHeld;
     grenade.flight_steps = 0;
 
-    player.health = kPlayerStartHealth;
-    player.ammo = kPlayerStartAmmo;
-    world.player = &player;
-    place(player, city, kPlayerStartCell);
-    player.state = PlayerReady;
-    player.clear_requests();
-    // A bite's hop or a fall cut short by the round's end must not finish in
-    // the next round (a lost first climb, a stun after a one-block drop).
-    player.hop_in_place = 0;
-    player.fall_steps = 0;
-
-    hostage.health = kHostageStartHealth;
-    world.hostage = &hostage;
-    place(hostage, city, cell_of(spot));
-    hostage.climb_request = 0;
-    hostage.fall_steps = 0;
-    hostage.stun_steps = 0;
-    hostage.climbing = 0;
-    hostage.state = HostageCaptive;
+    start_player(city, player, world);
+    start_hostage(city, hostage, spot, world);
 
     // Keep the room for the largest pack so no ant moves in memory.
     ants.reserve(kMaxAnts);

@@ -191,57 +191,80 @@ std::vector<int32_t> classify_cube_triangles(const MeshData& cube) {
     return classes;
 }
 
+namespace {
+// What every chunk of one type is built from: the cube with its triangles'
+// classes and bounds, the type's layers, and per side its texture map and
+// whether it is merged into rectangles.
+struct TypeBuild {
+    const MeshData& cube;
+    const std::vector<int32_t>& classes;
+    Bounds cube_bounds;
+    glm::vec4 repeat_rect;
+    int k_begin = 0, k_end = 0;
+    std::array<FaceTextureMap, 6> maps;
+    std::array<bool, 6> merged{};
+};
+
+// One chunk's faces: the exposed sides of its cubes one by one (the merged
+// sides as rectangles after), and the inner faces of every cube that shows
+// a side.
+std::array<Group, kFaceGroups> chunk_faces(const CityGrid& city, const TypeBuild& t, int i0,
+                                           int j0) {
+    std::array<Group, kFaceGroups> chunk_groups;
+    for (int i = i0; i < i0 + kCityChunkSide; ++i) {
+        for (int j = j0; j < j0 + kCityChunkSide; ++j) {
+            for (int k = t.k_begin; k < t.k_end; ++k) {
+                if (!city_cube_drawn(city, i, j, k)) continue;
+                glm::vec3 centre(2.0f * i, 2.0f * j, 2.0f * k);
+                bool any = false;
+                for (int face = 0; face < 6; ++face) {
+                    if (!exposed(city, i, j, k, face)) continue;
+                    any = true;
+                    if (t.merged[size_t(face)]) continue;
+                    add_cube(chunk_groups[size_t(face)], t.cube, t.classes, face, centre,
+                             t.cube_bounds, t.repeat_rect);
+                }
+                if (any) {
+                    add_cube(chunk_groups[FaceInner], t.cube, t.classes, FaceInner, centre,
+                             t.cube_bounds, t.repeat_rect);
+                }
+            }
+        }
+    }
+    glm::ivec3 chunk_lo(i0, j0, t.k_begin), chunk_size(kCityChunkSide, kCityChunkSide,
+                                                       t.k_end - t.k_begin);
+    for (int face = 0; face < 6; ++face) {
+        if (t.merged[size_t(face)]) {
+            add_merged_faces(chunk_groups[size_t(face)], city, t.cube, t.classes, face,
+                             t.maps[size_t(face)], chunk_lo, chunk_size, t.cube_bounds);
+        }
+    }
+    return chunk_groups;
+}
+}  // namespace
+
 CityMesh build_city_mesh(const CityGrid& city, const MeshData& cube) {
     CityMesh mesh;
     std::vector<int32_t> classes = classify_cube_triangles(cube);
-    Bounds cube_bounds = mesh_bounds(cube);
+    const Bounds cube_bounds = mesh_bounds(cube);
     mesh.repeat_rect = city_repeat_rect(cube, classes);
     const bool repeats = mesh.repeat_rect.z > 0.0f;
     const int chunks_per_side = (kFloorSide + kCityChunkSide - 1) / kCityChunkSide;
     const int top_layer = std::max(1, int(city.upper_layer_count) - 2);
 
     for (int type = kCityTypeFloor; type <= kCityTypeBlock; ++type) {
-        int k_begin = type == kCityTypeFloor ? 0 : 1;
-        int k_end = type == kCityTypeFloor ? 1 : top_layer;
-        std::array<std::vector<Group>, kFaceGroups> groups;
-        std::array<FaceTextureMap, 6> maps;
-        std::array<bool, 6> merged{};
+        const bool floor = type == kCityTypeFloor;
+        TypeBuild t{cube, classes, cube_bounds, mesh.repeat_rect, floor ? 0 : 1,
+                    floor ? 1 : top_layer, {}, {}};
         for (int face = 0; face < 6; ++face) {
-            maps[size_t(face)] = face_texture_map(cube, classes, face);
-            merged[size_t(face)] = city_face_merged(type, face) && repeats;
+            t.maps[size_t(face)] = face_texture_map(cube, classes, face);
+            t.merged[size_t(face)] = city_face_merged(type, face) && repeats;
         }
+        std::array<std::vector<Group>, kFaceGroups> groups;
         for (int chunk = 0; chunk < chunks_per_side * chunks_per_side; ++chunk) {
-            int i0 = (chunk / chunks_per_side) * kCityChunkSide;
-            int j0 = (chunk % chunks_per_side) * kCityChunkSide;
-            std::array<Group, kFaceGroups> chunk_groups;
-            for (int i = i0; i < i0 + kCityChunkSide; ++i) {
-                for (int j = j0; j < j0 + kCityChunkSide; ++j) {
-                    for (int k = k_begin; k < k_end; ++k) {
-                        if (!city_cube_drawn(city, i, j, k)) continue;
-                        glm::vec3 centre(2.0f * i, 2.0f * j, 2.0f * k);
-                        bool any = false;
-                        for (int face = 0; face < 6; ++face) {
-                            if (!exposed(city, i, j, k, face)) continue;
-                            any = true;
-                            if (merged[size_t(face)]) continue;
-                            add_cube(chunk_groups[size_t(face)], cube, classes, face, centre,
-                                     cube_bounds, mesh.repeat_rect);
-                        }
-                        if (any) {
-                            add_cube(chunk_groups[FaceInner], cube, classes, FaceInner, centre,
-                                     cube_bounds, mesh.repeat_rect);
-                        }
-                    }
-                }
-            }
-            glm::ivec3 chunk_lo(i0, j0, k_begin), chunk_size(kCityChunkSide, kCityChunkSide,
-                                                             k_end - k_begin);
-            for (int face = 0; face < 6; ++face) {
-                if (merged[size_t(face)]) {
-                    add_merged_faces(chunk_groups[size_t(face)], city, cube, classes, face,
-                                     maps[size_t(face)], chunk_lo, chunk_size, cube_bounds);
-                }
-            }
+            std::array<Group, kFaceGroups> chunk_groups =
+                chunk_faces(city, t, (chunk / chunks_per_side) * kCityChunkSide,
+                            (chunk % chunks_per_side) * kCityChunkSide);
             for (int face = 0; face < kFaceGroups; ++face) {
                 Group& g = chunk_groups[size_t(face)];
                 if (g.vertices.empty()) continue;

@@ -110,6 +110,46 @@ void compile_shader(GLuint shader, const char* path, const std::string& source) 
     print_info_log(shader, false);
 }
 
+// What an OBJ file declares, and the corners of its faces as written.
+struct ObjLines {
+    std::vector<glm::vec3> positions;
+    std::vector<glm::vec2> uvs;
+    std::vector<glm::vec3> normals;
+    std::vector<int> position_indices, uv_indices, normal_indices;
+};
+
+// Reads the file to its end; false at a face the simple parser cannot take.
+bool read_obj_lines(FILE* file, ObjLines& obj) {
+    char header[kHeaderBufferSize];
+    while (read_header(file, header)) {
+        if (std::strcmp(header, "v") == 0) {
+            glm::vec3 p(0.0f);
+            (void)std::fscanf(file, "%f %f %f\n", &p.x, &p.y, &p.z);
+            obj.positions.push_back(p);
+        } else if (std::strcmp(header, "vt") == 0) {
+            glm::vec2 uv(0.0f);
+            (void)std::fscanf(file, "%f %f\n", &uv.x, &uv.y);
+            uv.y = -uv.y;  // the textures are stored top row first
+            obj.uvs.push_back(uv);
+        } else if (std::strcmp(header, "vn") == 0) {
+            glm::vec3 n(0.0f);
+            (void)std::fscanf(file, "%f %f %f\n", &n.x, &n.y, &n.z);
+            obj.normals.push_back(n);
+        } else if (std::strcmp(header, "f") == 0) {
+            int corners[kFaceIndices];
+            if (!read_face(file, corners)) return false;
+            for (int i = 0; i < kFaceIndices; i += 3) {
+                obj.position_indices.push_back(corners[i]);
+                obj.uv_indices.push_back(corners[i + 1]);
+                obj.normal_indices.push_back(corners[i + 2]);
+            }
+        } else {
+            char rest[kSkipBufferSize];
+            (void)std::fgets(rest, kSkipBufferSize, file);
+        }
+    }
+    return true;
+}
 }  // namespace
 
 bool load_obj(const char* path, std::vector<glm::vec3>& positions,
@@ -121,59 +161,28 @@ bool load_obj(const char* path, std::vector<glm::vec3>& positions,
         wait_for_key();
         return false;
     }
-    std::vector<glm::vec3> declared_positions;
-    std::vector<glm::vec2> declared_uvs;
-    std::vector<glm::vec3> declared_normals;
-    std::vector<int> position_indices, uv_indices, normal_indices;
-
-    char header[kHeaderBufferSize];
-    while (read_header(file, header)) {
-        if (std::strcmp(header, "v") == 0) {
-            glm::vec3 p(0.0f);
-            (void)std::fscanf(file, "%f %f %f\n", &p.x, &p.y, &p.z);
-            declared_positions.push_back(p);
-        } else if (std::strcmp(header, "vt") == 0) {
-            glm::vec2 uv(0.0f);
-            (void)std::fscanf(file, "%f %f\n", &uv.x, &uv.y);
-            uv.y = -uv.y;  // the textures are stored top row first
-            declared_uvs.push_back(uv);
-        } else if (std::strcmp(header, "vn") == 0) {
-            glm::vec3 n(0.0f);
-            (void)std::fscanf(file, "%f %f %f\n", &n.x, &n.y, &n.z);
-            declared_normals.push_back(n);
-        } else if (std::strcmp(header, "f") == 0) {
-            int corners[kFaceIndices];
-            if (!read_face(file, corners)) {
-                std::printf("File can't be read by our simple parser :-( Try exporting with other options\n");
-                std::fclose(file);
-                return false;
-            }
-            for (int i = 0; i < kFaceIndices; i += 3) {
-                position_indices.push_back(corners[i]);
-                uv_indices.push_back(corners[i + 1]);
-                normal_indices.push_back(corners[i + 2]);
-            }
-        } else {
-            char rest[kSkipBufferSize];
-            (void)std::fgets(rest, kSkipBufferSize, file);
-        }
-    }
+    ObjLines obj;
+    const bool read = read_obj_lines(file, obj);
     std::fclose(file);
+    if (!read) {
+        std::printf("File can't be read by our simple parser :-( Try exporting with other options\n");
+        return false;
+    }
 
     // Faces may name entries declared after them, so indices are checked
     // only now, all before the caller's lists are touched.
-    for (size_t i = 0; i < position_indices.size(); ++i) {
-        if (!index_ok(position_indices[i], declared_positions.size()) ||
-            !index_ok(uv_indices[i], declared_uvs.size()) ||
-            !index_ok(normal_indices[i], declared_normals.size())) {
+    for (size_t i = 0; i < obj.position_indices.size(); ++i) {
+        if (!index_ok(obj.position_indices[i], obj.positions.size()) ||
+            !index_ok(obj.uv_indices[i], obj.uvs.size()) ||
+            !index_ok(obj.normal_indices[i], obj.normals.size())) {
             std::printf("File can't be read by our simple parser :-( Try exporting with other options\n");
             return false;
         }
     }
-    for (size_t i = 0; i < position_indices.size(); ++i) {
-        positions.push_back(declared_positions[size_t(position_indices[i]) - 1]);
-        uvs.push_back(declared_uvs[size_t(uv_indices[i]) - 1]);
-        normals.push_back(declared_normals[size_t(normal_indices[i]) - 1]);
+    for (size_t i = 0; i < obj.position_indices.size(); ++i) {
+        positions.push_back(obj.positions[size_t(obj.position_indices[i]) - 1]);
+        uvs.push_back(obj.uvs[size_t(obj.uv_indices[i]) - 1]);
+        normals.push_back(obj.normals[size_t(obj.normal_indices[i]) - 1]);
     }
     return true;
 }

@@ -43,6 +43,22 @@ bool inside(int x, int y) {
     return x >= kInsideLow && x <= kInsideHigh && y >= kInsideLow && y <= kInsideHigh;
 }
 
+// The four corner towers, solid up to layer 6.
+void check_corner_towers(const CityGrid& city, LevelCheck& report) {
+    const int corners[4][2] = {{kWallLow, kWallLow}, {kWallHigh, kWallLow},
+                               {kWallLow, kWallHigh}, {kWallHigh, kWallHigh}};
+    for (const auto& c : corners) {
+        int height = column_height(city, c[0], c[1]);
+        int under = empty_under_top(city, c[0], c[1]);
+        if (height != kCornerSolidBlocks || under != 0) {
+            report.problems.push_back("corner tower (" + std::to_string(c[0]) + ", " +
+                                      std::to_string(c[1]) + "): expected solid to layer 6, found " +
+                                      std::to_string(height - under) + " blocks up to layer " +
+                                      std::to_string(height));
+        }
+    }
+}
+
 // Border, wall ring, gate, corner towers, the two example rows and the solid
 // count of every block.
 void check_wall(const CityGrid& city, LevelCheck& report) {
@@ -73,18 +89,7 @@ void check_wall(const CityGrid& city, LevelCheck& report) {
                ring[b]);
     }
     expect(report, "gate blocks (y 137, x 56..69, all blocks)", 0, gate_blocks);
-    const int corners[4][2] = {{kWallLow, kWallLow}, {kWallHigh, kWallLow},
-                               {kWallLow, kWallHigh}, {kWallHigh, kWallHigh}};
-    for (const auto& c : corners) {
-        int height = column_height(city, c[0], c[1]);
-        int under = empty_under_top(city, c[0], c[1]);
-        if (height != kCornerSolidBlocks || under != 0) {
-            report.problems.push_back("corner tower (" + std::to_string(c[0]) + ", " +
-                                      std::to_string(c[1]) + "): expected solid to layer 6, found " +
-                                      std::to_string(height - under) + " blocks up to layer " +
-                                      std::to_string(height));
-        }
-    }
+    check_corner_towers(city, report);
     // The rows as drawn: '.' x10, '#' x128, '.' x10 on row 10; the gate row
     // with its 14-cell opening.
     for (int x = 0; x < kCityColumns; ++x) {

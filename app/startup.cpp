@@ -54,6 +54,18 @@ bool fail_after_window_system(const char* message, RunningGame& game) {
     return false;
 }
 
+// The settings, where the best scores are kept and the pad mappings, each
+// read as the player left them.
+void read_user_files(GameSession& s) {
+    s.settings_path = settings_file_path();
+    s.settings = load_settings(s.settings_path, std::cout);
+    s.best_scores_path = best_scores_file_path();
+    if (s.best_scores_path.empty()) {
+        std::cout << "Best scores are not kept: neither XDG_DATA_HOME nor HOME is set" << std::endl;
+    }
+    load_pad_mappings(pad_mappings_path(), std::cout);
+}
+
 // The music takes the volume the session asks for when it changes.
 void follow_music_volume(Presentation& p, int32_t volume) {
     if (volume == p.music_volume) return;
@@ -78,13 +90,7 @@ bool start_up(RunningGame& game) {
     GameSession& s = *game.session;
     Presentation& p = *game.presentation;
     s.init_world();
-    s.settings_path = settings_file_path();
-    s.settings = load_settings(s.settings_path, std::cout);
-    s.best_scores_path = best_scores_file_path();
-    if (s.best_scores_path.empty()) {
-        std::cout << "Best scores are not kept: neither XDG_DATA_HOME nor HOME is set" << std::endl;
-    }
-    load_pad_mappings(pad_mappings_path(), std::cout);
+    read_user_files(s);
 
     const Settings& settings = s.settings;
     if (!open_window(WindowRequest{kPictureWidth, kPictureHeight, kWindowTitle,

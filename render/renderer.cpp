@@ -28,6 +28,32 @@ uint32_t upload_static(const std::vector<T>& data) {
     return buffer;
 }
 
+// The shadow pass's program, and the depth texture it renders into behind a
+// framebuffer of its own.
+void make_shadow_map(Renderer& r, float width) {
+    r.depth_program = load_shader_program(kDepthVertexShader, kDepthFragmentShader);
+    r.depth_mvp_location = glGetUniformLocation(r.depth_program, "depthMVP");
+
+    glGenFramebuffers(1, &r.shadow_framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, r.shadow_framebuffer);
+
+    // The shadow map is square, both sides taken from the screen width.
+    glGenTextures(1, &r.depth_texture);
+    glBindTexture(GL_TEXTURE_2D, r.depth_texture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT24, GLsizei(width), GLsizei(width), 0,
+                 GL_DEPTH_COMPONENT, GL_FLOAT, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_FUNC, GL_LEQUAL);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE, GL_COMPARE_REF_TO_TEXTURE);
+
+    glFramebufferTexture(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, r.depth_texture, 0);
+    glDrawBuffer(GL_NONE);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+}
+
 }  // namespace
 
 uint32_t expand_to_rgba8(uint32_t texture) {
@@ -150,27 +176,7 @@ void Renderer::init(float width, float height) {
     // Without shadows nothing renders or reads a shadow map.
     if (!shadows) return;
 
-    depth_program = load_shader_program(kDepthVertexShader, kDepthFragmentShader);
-    depth_mvp_location = glGetUniformLocation(depth_program, "depthMVP");
-
-    glGenFramebuffers(1, &shadow_framebuffer);
-    glBindFramebuffer(GL_FRAMEBUFFER, shadow_framebuffer);
-
-    // The shadow map is square, both sides taken from the screen width.
-    glGenTextures(1, &depth_texture);
-    glBindTexture(GL_TEXTURE_2D, depth_texture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT24, GLsizei(width), GLsizei(width), 0,
-                 GL_DEPTH_COMPONENT, GL_FLOAT, nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_FUNC, GL_LEQUAL);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE, GL_COMPARE_REF_TO_TEXTURE);
-
-    glFramebufferTexture(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, depth_texture, 0);
-    glDrawBuffer(GL_NONE);
-    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    make_shadow_map(*this, width);
 }
 
 int32_t Renderer::add_mesh(const char* path) {

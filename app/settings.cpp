@@ -138,15 +138,10 @@ int32_t step_setting(int32_t value, int32_t steps, const SettingRange& r) {
 SettingsText parse_settings(std::string_view text) {
     SettingsText result;
     bool seen[KeyCount] = {};
-    int32_t number = 0;
-    for (size_t start = 0; start <= text.size(); ++number) {
-        size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        const std::string_view line = trim_blanks(text.substr(start, end - start));
-        start = end + 1;
-        if (!line.empty() && line.front() != '#') {
-            read_line(line, number + 1, result.settings, seen, result.faults);
-        }
+    const std::vector<std::string_view> lines = user_file_lines(text);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].empty() || lines[i].front() == '#') continue;
+        read_line(lines[i], int32_t(i + 1), result.settings, seen, result.faults);
     }
     return result;
 }

@@ -119,10 +119,14 @@ void read_line(std::string_view line, int32_t number, Settings& s, bool (&seen)[
     read_value(index, trim_blanks(line.substr(equals + 1)), s, faults);
 }
 
-std::string switch_text(bool on) { return kSwitchWords[on ? 0 : 1].text; }
-
-// The word of a flag written with a word for each way, the default's first.
-std::string flag_text(const Word (&words)[2], bool set) { return words[set ? 1 : 0].text; }
+// The word written for `value`; the first one for a value no word has.
+template <size_t N>
+std::string word_for(const Word (&words)[N], int32_t value) {
+    for (const Word& word : words) {
+        if (word.value == value) return word.text;
+    }
+    return words[0].text;
+}
 }  // namespace
 
 bool setting_in_range(int32_t value, const SettingRange& r) {
@@ -149,10 +153,10 @@ SettingsText parse_settings(std::string_view text) {
 std::string format_settings(const Settings& s) {
     const std::string values[KeyCount] = {
         std::to_string(s.volume), std::to_string(s.damage),
-        std::to_string(s.radius), switch_text(s.fullscreen),
-        kPaceWords[s.pace == PaceFrame ? 1 : 0].text, switch_text(s.vsync),
-        std::to_string(s.antialiasing), switch_text(s.shadows),
-        flag_text(kLabelWords, s.solid_labels), flag_text(kScannerWords, s.scanner_shapes)};
+        std::to_string(s.radius), word_for(kSwitchWords, s.fullscreen),
+        word_for(kPaceWords, s.pace), word_for(kSwitchWords, s.vsync),
+        std::to_string(s.antialiasing), word_for(kSwitchWords, s.shadows),
+        word_for(kLabelWords, s.solid_labels), word_for(kScannerWords, s.scanner_shapes)};
     std::string text = "# Swarmfall settings, written when RETURN is chosen in the options menu\n";
     for (int32_t key = 0; key < KeyCount; ++key) {
         text += std::string(kKeyNames[key]) + " = " + values[key] + "\n";

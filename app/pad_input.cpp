@@ -11,7 +11,6 @@ struct PadReader {
     std::array<bool, kPadControlCount> down{};
     // The key each control holds down: the one it stood for when pressed.
     std::array<int32_t, kPadControlCount> holding{};
-    std::array<bool, kKeyScanLast + 1> held{};
     std::array<bool, kKeyScanLast + 1> latched{};
     bool look_locked = false;  // the right stick waits to be centred
     PadLook look;
@@ -90,15 +89,13 @@ void sample_pad(const PadKeys& keys) {
         }
         read_look(pad, first_look);
     }
-    reader.held.fill(false);
-    for (int32_t key : reader.holding) {
-        if (valid_key(key)) reader.held[key] = true;
-    }
 }
 
 bool take_pad_key(int key) {
     if (!valid_key(key)) return false;
-    const bool down = reader.held[key] || reader.latched[key];
+    const auto& holding = reader.holding;
+    const bool held = std::find(holding.begin(), holding.end(), key) != holding.end();
+    const bool down = held || reader.latched[key];
     reader.latched[key] = false;
     return down;
 }

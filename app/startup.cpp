@@ -43,14 +43,19 @@ void register_meshes(Presentation& p) {
     for (const char* path : kMeshFiles) p.mesh_handles.push_back(p.renderer.add_mesh(path));
 }
 
-// A window or GLEW failure: report, wait, and undo what was built.
-bool fail_after_window_system(const char* message, RunningGame& game) {
-    std::cerr << message;
-    wait_for_key();
+// Ends the window system and the game; the ants' bite clock leaves the platform's.
+void end_game(RunningGame& game) {
     end_window_system();
     game.presentation.reset();
     game.session.reset();
     set_wall_clock(nullptr);
+}
+
+// A window or GLEW failure: report, wait, and undo what was built.
+bool fail_after_window_system(const char* message, RunningGame& game) {
+    std::cerr << message;
+    wait_for_key();
+    end_game(game);
     return false;
 }
 
@@ -128,7 +133,6 @@ bool start_up(RunningGame& game) {
     init_screen_images(p.images);
     // The settings read from the file take effect as they did at the last RETURN.
     apply_settings(s, std::cout);
-    follow_music_volume(p, s.music_volume);
 
     return true;
 }
@@ -158,10 +162,7 @@ void shut_down(RunningGame& game) {
     game.presentation->renderer.release();
     release_screen_images(game.presentation->images);
     release_text_overlay(game.presentation->text);
-    end_window_system();
-    game.presentation.reset();
-    game.session.reset();
-    set_wall_clock(nullptr);
+    end_game(game);
 }
 
 int run_game() {

@@ -58,6 +58,23 @@ void point_model_attribute(size_t first) {
     }
 }
 
+// The eye, the light and the samplers' units, for the program in use.
+void upload_frame_uniforms(const SceneUniforms& u, const FrameView& view) {
+    upload_matrix(u.view, view.view);
+    glUniform3f(u.light_inv_direction, kLightInvDirection.x, kLightInvDirection.y,
+                kLightInvDirection.z);
+    glUniform1i(u.texture, 0);
+    glUniform1i(u.shadow_map, 1);
+}
+
+// Where the next geometry lies: `model` places it in the world (the
+// identity for what is already there, the city and instanced meshes).
+void upload_placement(const SceneUniforms& u, const SceneMatrices& m, const glm::mat4& model) {
+    upload_matrix(u.mvp, m.view_projection * model);
+    upload_matrix(u.model, model);
+    upload_matrix(u.depth_bias_mvp, m.depth_bias_view_projection * model);
+}
+
 // Textures, program, view, light and samplers: everything a scene draw
 // needs before its vertices, once per pass.
 SceneMatrices begin_scene(const Renderer& r, const FrameView& view) {
@@ -66,18 +83,9 @@ SceneMatrices begin_scene(const Renderer& r, const FrameView& view) {
     glActiveTexture(GL_TEXTURE1);
     glBindTexture(GL_TEXTURE_2D, r.depth_texture);
     glUseProgram(r.scene_program);
-
-    SceneMatrices m;
-    m.view_projection = view.projection * view.view;
-    upload_matrix(r.view_location, view.view);
     reset_model_attribute();
-
-    glUniform3f(r.light_inv_direction_location, kLightInvDirection.x, kLightInvDirection.y,
-                kLightInvDirection.z);
-    m.depth_bias_view_projection = depth_bias_view_projection();
-    glUniform1i(r.texture_location, 0);
-    glUniform1i(r.shadow_map_location, 1);
-    return m;
+    upload_frame_uniforms(r.scene_uniforms, view);
+    return {view.projection * view.view, depth_bias_view_projection()};
 }
 
 void bind_mesh_attributes(const Renderer& r, int32_t mesh) {
@@ -202,20 +210,14 @@ void Renderer::draw_city(const CityGrid& city, int32_t cube_mesh, const FrameVie
     }
     bind_city_attributes(city_buffer);
     // The city buffer is already in world space.
-    upload_matrix(mvp_location, m.view_projection);
-    upload_matrix(model_location, glm::mat4(1.0f));
-    upload_matrix(depth_bias_mvp_location, m.depth_bias_view_projection);
+    upload_placement(scene_uniforms, m, glm::mat4(1.0f));
     ViewFacing facing = view_facing(view.projection, view.view);
     // Sides turned from the light go to the program without the shadow lookup.
     uint32_t turned = unlit_program != 0 ? faces_turned_from_light(kLightInvDirection) : 0;
     if (turned != 0) {
         glUseProgram(unlit_program);
-        upload_matrix(unlit_mvp_location, m.view_projection);
-        upload_matrix(unlit_view_location, view.view);
-        upload_matrix(unlit_model_location, glm::mat4(1.0f));
-        glUniform1i(unlit_texture_location, 0);
-        glUniform3f(unlit_light_location, kLightInvDirection.x, kLightInvDirection.y,
-                    kLightInvDirection.z);
+        upload_frame_uniforms(unlit_uniforms, view);
+        upload_placement(unlit_uniforms, m, glm::mat4(1.0f));
     }
     // Blocks, then the floor, each nearest first: what is hidden then fails
     // the depth test before it is shaded. Seen from above the street, the
@@ -231,7 +233,7 @@ void Renderer::draw_city(const CityGrid& city, int32_t cube_mesh, const FrameVie
             const std::vector<DrawRun>& ranges = unlit ? dark : lit;
             if (ranges.empty()) continue;
             glUseProgram(unlit ? unlit_program : scene_program);
-            glUniform1i(unlit ? unlit_type_object_location : type_object_location, type);
+            glUniform1i((unlit ? unlit_uniforms : scene_uniforms).type_object, type);
             draw_ranges(stats, ranges);
         }
     }
@@ -252,7 +254,7 @@ void Renderer::draw_near_cut(const CityGrid& city, int32_t cube_mesh, const Fram
                  cut.vertices.data(), GL_STREAM_DRAW);
     bind_city_attributes(near_cut_buffer);
     for (const CityRange& range : cut.ranges) {
-        glUniform1i(type_object_location, range.type_object);
+        glUniform1i(scene_uniforms.type_object, range.type_object);
         draw_triangles(stats, range.first, range.count);
     }
 }
@@ -266,15 +268,13 @@ void Renderer::draw_city_per_cube(const CityGrid& city, int32_t cube_mesh, const
     for_each_city_cube(city, [&](int i, int j, int k) {
         int32_t type = k == 0 ? kCityTypeFloor : kCityTypeBlock;
         if (type != current_type) {
-            glUniform1i(type_object_location, type);
+            glUniform1i(scene_uniforms.type_object, type);
             current_type = type;
         }
         glm::vec3 centre(2.0f * i, 2.0f * j, 2.0f * k);
         if (!cube_in_frustum(view.frustum, centre, kCubeHalfSize)) return;
         glm::mat4 model = glm::translate(glm::mat4(1.0f), centre);
-        upload_matrix(mvp_location, m.view_projection * model);
-        upload_matrix(model_location, model);
-        upload_matrix(depth_bias_mvp_location, m.depth_bias_view_projection * model);
+        upload_placement(scene_uniforms, m, model);
         draw_triangles(stats, 0, count);
     });
     disable_attributes();
@@ -292,10 +292,8 @@ void Renderer::draw_meshes(const FrameView& view, const std::vector<MeshDraw>& d
     }
     if (batches.empty()) return;
     SceneMatrices m = begin_scene(*this, view);
-    glUniform1i(type_object_location, kTypeObjectMesh);
-    upload_matrix(mvp_location, m.view_projection);
-    upload_matrix(model_location, glm::mat4(1.0f));
-    upload_matrix(depth_bias_mvp_location, m.depth_bias_view_projection);
+    glUniform1i(scene_uniforms.type_object, kTypeObjectMesh);
+    upload_placement(scene_uniforms, m, glm::mat4(1.0f));
     if (instance_buffer == 0) glGenBuffers(1, &instance_buffer);
     glBindBuffer(GL_ARRAY_BUFFER, instance_buffer);
     glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(models.size() * sizeof(glm::mat4)), models.data(),
@@ -317,14 +315,12 @@ void Renderer::draw_meshes(const FrameView& view, const std::vector<MeshDraw>& d
 
 void Renderer::draw_meshes_one_by_one(const FrameView& view, const std::vector<MeshDraw>& draws) {
     SceneMatrices m = begin_scene(*this, view);
-    glUniform1i(type_object_location, kTypeObjectMesh);
+    glUniform1i(scene_uniforms.type_object, kTypeObjectMesh);
     for (const MeshDraw& draw : draws_in_view(draws, view.frustum)) {
         if (!valid_mesh(*this, draw.mesh)) continue;
         bind_mesh_attributes(*this, draw.mesh);
         glm::mat4 model = model_matrix(draw);
-        upload_matrix(mvp_location, m.view_projection * model);
-        upload_matrix(model_location, model);
-        upload_matrix(depth_bias_mvp_location, m.depth_bias_view_projection * model);
+        upload_placement(scene_uniforms, m, model);
         draw_triangles(stats, 0, vertex_counts[size_t(draw.mesh)]);
     }
     disable_attributes();

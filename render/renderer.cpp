@@ -28,6 +28,19 @@ uint32_t upload_static(const std::vector<T>& data) {
     return buffer;
 }
 
+SceneUniforms find_scene_uniforms(uint32_t program) {
+    SceneUniforms u;
+    u.mvp = glGetUniformLocation(program, "MVP");
+    u.view = glGetUniformLocation(program, "V");
+    u.model = glGetUniformLocation(program, "M");
+    u.texture = glGetUniformLocation(program, "Texture1");
+    u.type_object = glGetUniformLocation(program, "TypeObject");
+    u.depth_bias_mvp = glGetUniformLocation(program, "DepthBiasMVP");
+    u.shadow_map = glGetUniformLocation(program, "shadowMap");
+    u.light_inv_direction = glGetUniformLocation(program, "LightInvDirection_worldspace");
+    return u;
+}
+
 // The shadow pass's program, and the depth texture it renders into behind a
 // framebuffer of its own.
 void make_shadow_map(Renderer& r, float width) {
@@ -145,29 +158,12 @@ void Renderer::init(float width, float height) {
     scene_program = shadows ? load_shader_program(kSceneVertexShader, kSceneFragmentShader)
                             : load_shader_variant(kSceneVertexShader, kSceneFragmentShader,
                                                   kNoShadowLookupDefine);
-    mvp_location = glGetUniformLocation(scene_program, "MVP");
-    view_location = glGetUniformLocation(scene_program, "V");
-    model_location = glGetUniformLocation(scene_program, "M");
-    texture_location = glGetUniformLocation(scene_program, "Texture1");
-    type_object_location = glGetUniformLocation(scene_program, "TypeObject");
-    depth_bias_mvp_location = glGetUniformLocation(scene_program, "DepthBiasMVP");
-    shadow_map_location = glGetUniformLocation(scene_program, "shadowMap");
-    light_inv_direction_location =
-        glGetUniformLocation(scene_program, "LightInvDirection_worldspace");
-
+    scene_uniforms = find_scene_uniforms(scene_program);
     if (shadows) {
         unlit_program = load_shader_variant(kSceneVertexShader, kSceneFragmentShader,
                                             kNoShadowLookupDefine);
     }
-    if (unlit_program != 0) {
-        unlit_mvp_location = glGetUniformLocation(unlit_program, "MVP");
-        unlit_view_location = glGetUniformLocation(unlit_program, "V");
-        unlit_model_location = glGetUniformLocation(unlit_program, "M");
-        unlit_texture_location = glGetUniformLocation(unlit_program, "Texture1");
-        unlit_type_object_location = glGetUniformLocation(unlit_program, "TypeObject");
-        unlit_light_location =
-            glGetUniformLocation(unlit_program, "LightInvDirection_worldspace");
-    }
+    if (unlit_program != 0) unlit_uniforms = find_scene_uniforms(unlit_program);
 
     effect_program = load_shader_program(kEffectVertexShader, kEffectFragmentShader);
     effect_vp_location = glGetUniformLocation(effect_program, "VP");

@@ -42,6 +42,13 @@ uint32_t expand_to_rgba8(uint32_t texture);
 // there is nothing to cut.
 uint32_t cut_repeating_texture(uint32_t atlas, const glm::vec4& rect);
 
+// Where a scene program takes each of its uniforms; -1 for one it lacks
+// (the program without the shadow lookup has no shadow map or DepthBiasMVP).
+struct SceneUniforms {
+    int32_t mvp = -1, view = -1, model = -1, texture = -1, type_object = -1;
+    int32_t depth_bias_mvp = -1, shadow_map = -1, light_inv_direction = -1;
+};
+
 struct Renderer {
     // The one vertex array of the run, made and bound by init: every pass,
     // the text and the screen images too, sets its attributes in it.
@@ -53,24 +60,12 @@ struct Renderer {
     uint32_t depth_program = 0;
     int32_t depth_mvp_location = -1;
     uint32_t scene_program = 0;
-    int32_t mvp_location = -1;
-    int32_t view_location = -1;
-    int32_t model_location = -1;
-    int32_t texture_location = -1;
-    int32_t type_object_location = -1;
-    int32_t depth_bias_mvp_location = -1;
-    int32_t shadow_map_location = -1;
-    int32_t light_inv_direction_location = -1;
+    SceneUniforms scene_uniforms;
     // The scene program without the shadow lookup, for city sides turned
-    // from the light; its own uniform locations (0 when it failed to build,
-    // and without shadows, where the scene program itself has no lookup).
+    // from the light, and its uniforms (0 when it failed to build, and
+    // without shadows, where the scene program itself has no lookup).
     uint32_t unlit_program = 0;
-    int32_t unlit_mvp_location = -1;
-    int32_t unlit_view_location = -1;
-    int32_t unlit_model_location = -1;
-    int32_t unlit_texture_location = -1;
-    int32_t unlit_type_object_location = -1;
-    int32_t unlit_light_location = -1;
+    SceneUniforms unlit_uniforms;
     uint32_t block_texture = 0;
     // The block texture's cube side on its own, repeating, for the merged
     // city (0 when the city is not merged).

@@ -40,9 +40,9 @@ TEST(RendererGl, InitBuildsASquareShadowMapAndFindsTheUniforms) {
     EXPECT_NE(r.depth_program, 0u);
     EXPECT_NE(r.scene_program, 0u);
     EXPECT_GE(r.depth_mvp_location, 0);
-    for (int32_t location : {r.mvp_location, r.view_location, r.model_location, r.texture_location,
-                             r.type_object_location, r.depth_bias_mvp_location, r.shadow_map_location,
-                             r.light_inv_direction_location}) {
+    const SceneUniforms& u = r.scene_uniforms;
+    for (int32_t location : {u.mvp, u.view, u.model, u.texture, u.type_object, u.depth_bias_mvp,
+                             u.shadow_map, u.light_inv_direction}) {
         EXPECT_GE(location, 0);
     }
     glBindTexture(GL_TEXTURE_2D, r.depth_texture);
@@ -169,8 +169,8 @@ TEST(RendererGl, SidesTurnedFromTheLightLookTheSameWithoutTheLookup) {
     Renderer r;
     render_test::set_up(r, render_test::flat_texture());
     ASSERT_NE(r.unlit_program, 0u);
-    for (int32_t location : {r.unlit_mvp_location, r.unlit_view_location, r.unlit_texture_location,
-                             r.unlit_type_object_location}) {
+    for (int32_t location : {r.unlit_uniforms.mvp, r.unlit_uniforms.view, r.unlit_uniforms.texture,
+                             r.unlit_uniforms.type_object}) {
         EXPECT_GE(location, 0);
     }
     CityGrid city;
@@ -255,8 +255,8 @@ TEST(RendererGl, ShadowPassIsOneDrawAndGivesTheWindowBackAndNoneWithoutShadows) 
     EXPECT_EQ(light.shadow_framebuffer, 0u);
     EXPECT_EQ(light.depth_texture, 0u);
     EXPECT_NE(light.scene_program, 0u);
-    EXPECT_EQ(light.shadow_map_location, -1);
-    EXPECT_GE(light.type_object_location, 0);
+    EXPECT_EQ(light.scene_uniforms.shadow_map, -1);
+    EXPECT_GE(light.scene_uniforms.type_object, 0);
     EXPECT_EQ(light.unlit_program, 0u);
     light.stats = RenderStats{};
     light.render_shadow_map(city, MeshCube);

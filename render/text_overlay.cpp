@@ -31,6 +31,7 @@ void init_text_overlay(TextOverlay& t, const char* font_path) {
     t.text_program =
         load_shader_program("shaders/TextVertexShader.vsh", "shaders/TextVertexShader.fsh");
     t.text_sampler_location = glGetUniformLocation(t.text_program, "myTextureSampler");
+    t.text_colour_location = glGetUniformLocation(t.text_program, "colorText");
 }
 
 // Bytes above 127 are taken as unsigned here, so they address the lower half
@@ -76,7 +77,7 @@ void print_text_blended(const TextOverlay& t, const char* text, int32_t x, int32
     glUseProgram(t.text_program);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, t.text_font_texture);
-    glUniform4f(glGetUniformLocation(t.text_program, "colorText"), r, g, b, 1.0f);
+    glUniform4f(t.text_colour_location, r, g, b, 1.0f);
     glUniform1i(t.text_sampler_location, 0);
 
     glEnableVertexAttribArray(0);

@@ -17,6 +17,7 @@ struct TextOverlay {
     uint32_t text_uv_buffer = 0;
     uint32_t text_program = 0;
     int32_t text_sampler_location = -1;
+    int32_t text_colour_location = -1;
 };
 
 void init_text_overlay(TextOverlay& overlay, const char* font_path);

@@ -24,9 +24,6 @@ GLFWwindow* open_bench_window(int samples) {
     glfwSwapInterval(0);
     glewExperimental = GL_TRUE;
     if (glewInit() != GLEW_OK) return nullptr;
-    GLuint vao = 0;
-    glGenVertexArrays(1, &vao);
-    glBindVertexArray(vao);
     glClearColor(kClearRed, kClearGreen, kClearBlue, kClearAlpha);
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LESS);

@@ -10,7 +10,8 @@ struct GLFWwindow;
 struct RenderStats;
 
 // A 1024 x 768 window with an OpenGL 3.3 core context made current, `samples`
-// per pixel, no vsync, and the game's GL state; null when there is none.
+// per pixel, no vsync, and the game's GL state but its vertex array, which
+// each renderer's init makes; null when there is none.
 GLFWwindow* open_bench_window(int samples);
 
 struct Timing {

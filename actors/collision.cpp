@@ -40,6 +40,13 @@ Occupant occupant_at(const ActorRegistry& world, int x, int y, int z) {
     return OccupantNone;
 }
 
+bool may_enter(const ActorRegistry& world, const Actor& actor, CellXY cell) {
+    const int z = actor.cell_z;
+    if (actor.city && cell_code(*actor.city, cell.x, cell.y, z) == CellBlock) return false;
+    const Occupant who = occupant_at(world, cell.x, cell.y, z);
+    return who == OccupantGrenade || who == OccupantNone;
+}
+
 // Answers whether the cell ahead may be entered and sets the slide step
 // toward it. Across the wrap seam the step keeps the sign of the raw
 // difference, so that one slide is drawn the wrong way round.
@@ -47,10 +54,7 @@ bool probe_forward(const ActorRegistry& world, Actor& actor) {
     actor.step_x = 0.0f;
     actor.step_y = 0.0f;
     CellXY ahead = front_cell(actor);
-    int z = actor.cell_z;
-    if (actor.city && cell_code(*actor.city, ahead.x, ahead.y, z) == CellBlock) return false;
-    Occupant who = occupant_at(world, ahead.x, ahead.y, z);
-    if (who != OccupantGrenade && who != OccupantNone) return false;
+    if (!may_enter(world, actor, ahead)) return false;
     if (ahead.y != actor.cell_y) actor.step_y = ahead.y < actor.cell_y ? -1.0f : 1.0f;
     if (ahead.x != actor.cell_x) actor.step_x = ahead.x < actor.cell_x ? -1.0f : 1.0f;
     return true;

@@ -32,6 +32,9 @@ struct ActorRegistry {
 
 CellXY front_cell(const Actor& actor);
 Occupant occupant_at(const ActorRegistry& world, int x, int y, int z);
+// Whether the actor may enter `cell` in its own layer: no block there, and
+// nobody but a grenade.
+bool may_enter(const ActorRegistry& world, const Actor& actor, CellXY cell);
 bool probe_forward(const ActorRegistry& world, Actor& actor);
 void paralyse_ants_at(const ActorRegistry& world, int x, int y, int z);
 // Ground or a block directly below (x, y, z).

@@ -26,9 +26,7 @@ int32_t turned(int32_t facing, int32_t by) { return ((facing + by) % 4 + 4) % 4;
 void carry_out_walk(Hostage& h, ActorRegistry& world) {
     h.play_sound();
     const CellXY ahead = front_cell(h);
-    const Occupant there = occupant_at(world, ahead.x, ahead.y, h.cell_z);
-    if (cell_code(*h.city, ahead.x, ahead.y, h.cell_z) != CellBlock &&
-        (there == OccupantGrenade || there == OccupantNone)) {
+    if (may_enter(world, h, ahead)) {
         h.cell_x = ahead.x;
         h.cell_y = ahead.y;
     }

@@ -47,10 +47,8 @@ void land_on(Player& p, const ActorRegistry& world, Occupant below) {
 // since, and a walk started from a jump ends with a support test.
 void carry_out_walk(Player& p, ActorRegistry& world) {
     p.play_sound();
-    CellXY ahead = front_cell(p);
-    Occupant who = occupant_at(world, ahead.x, ahead.y, p.cell_z);
-    if (cell_code(*p.city, ahead.x, ahead.y, p.cell_z) != CellBlock &&
-        (who == OccupantGrenade || who == OccupantNone)) {
+    const CellXY ahead = front_cell(p);
+    if (may_enter(world, p, ahead)) {
         p.cell_x = ahead.x;
         p.cell_y = ahead.y;
     }

@@ -103,8 +103,21 @@ void finish_rise(Player& p, ActorRegistry& world) {
     p.decide(world);
 }
 
-// One layer down. A pass that ends over nothing counts toward the stun;
-// landing after more than three of them stuns.
+// The end of a fall: more than three passes over nothing stun. Returns
+// whether the player stands ready.
+bool end_fall(Player& p, int32_t passes_over_nothing) {
+    p.fall_steps = 0;
+    if (passes_over_nothing > kPlayerStunFallSteps) {
+        p.stun_steps = 0;
+        p.state = PlayerStunned;
+        return false;
+    }
+    p.state = PlayerReady;
+    return true;
+}
+
+// One layer down. A pass that ends over nothing counts toward the stun,
+// also when someone below then holds the player up.
 void continue_fall(Player& p, ActorRegistry& world) {
     int32_t old_fall_steps = p.fall_steps;
     // Never sink into a block or below the lowest standing layer.
@@ -115,24 +128,11 @@ void continue_fall(Player& p, ActorRegistry& world) {
         if (below == OccupantNone) {
             start_fall(p);
         } else {
-            if (p.fall_steps > kPlayerStunFallSteps) {
-                p.stun_steps = 0;
-                p.state = PlayerStunned;
-            } else {
-                p.state = PlayerReady;
-            }
-            p.fall_steps = 0;
+            end_fall(p, p.fall_steps);
             land_on(p, world, below);
         }
-    } else {
-        p.fall_steps = 0;
-        if (old_fall_steps > kPlayerStunFallSteps) {
-            p.stun_steps = 0;
-            p.state = PlayerStunned;
-        } else {
-            p.state = PlayerReady;
-            p.decide(world);
-        }
+    } else if (end_fall(p, old_fall_steps)) {
+        p.decide(world);
     }
     if (p.hop_in_place == 1) p.hop_in_place = 0;
 }

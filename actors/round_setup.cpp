@@ -133,7 +133,4 @@ void setup_round(const CityGrid& city, Grenade& grenade, Player& player, Hostage
     }
 
     player.grenade = &grenade;
-    world.ants = &ants;
-    world.player = &player;
-    world.hostage = &hostage;
 }

@@ -10,60 +10,14 @@
 #include <array>
 #include <string>
 
+#include "app/input_frame.h"
 #include "render/picture_rect.h"
-
-constexpr int kKeyScanFirst = -1;   // the key scans start below GLFW's first key
-constexpr int kKeyScanLast = 348;   // GLFW_KEY_LAST
-constexpr int kFirstRealKey = 32;   // codes below are rejected by GLFW and read released
-
-// True for the codes a keyboard can hold down (32 to 348).
-inline bool valid_key(int key) { return key >= kFirstRealKey && key <= kKeyScanLast; }
 
 // The window the game asks for.
 struct WindowRequest {
     int width = kPictureWidth, height = kPictureHeight;
     const char* title = "";
     int samples = 0;  // multisampling of the default framebuffer
-};
-
-// A gamepad's buttons and axes, numbered as GLFW's gamepad mapping numbers
-// them (an Xbox-style layout whatever the pad).
-enum PadButton : int {
-    PadA = 0,
-    PadB = 1,
-    PadX = 2,
-    PadY = 3,
-    PadLeftShoulder = 4,
-    PadRightShoulder = 5,
-    PadBack = 6,
-    PadStart = 7,
-    PadGuide = 8,
-    PadLeftThumb = 9,
-    PadRightThumb = 10,
-    PadDpadUp = 11,
-    PadDpadRight = 12,
-    PadDpadDown = 13,
-    PadDpadLeft = 14,
-};
-constexpr int kPadButtonCount = 15;
-
-// Sticks from -1 to 1, up and left negative; triggers from -1 (let go) to 1.
-enum PadAxis : int {
-    PadLeftX = 0,
-    PadLeftY = 1,
-    PadRightX = 2,
-    PadRightY = 3,
-    PadLeftTrigger = 4,
-    PadRightTrigger = 5,
-};
-constexpr int kPadAxisCount = 6;
-
-// One look at the first connected gamepad.
-struct PadState {
-    bool connected = false;
-    int id = -1;  // which joystick it is: another id is another pad
-    std::array<bool, kPadButtonCount> buttons{};
-    std::array<float, kPadAxisCount> axes{};
 };
 
 // Where the player's files live; an empty folder means none is known.

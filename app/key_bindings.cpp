@@ -2,13 +2,9 @@
 
 #include "actors/player.h"
 #include "app/key_codes.h"
-#include "app/platform.h"
+#include "app/key_reads.h"
 
 KeyBindings key_bindings;
-
-namespace {
-bool bound_key_pressed(int32_t action) { return key_pressed(key_bindings[action]); }
-}  // namespace
 
 void reset_default_bindings() {
     for (int32_t action = 0; action < kBindableActionCount; ++action) {
@@ -16,10 +12,11 @@ void reset_default_bindings() {
     }
 }
 
-// The order of the reads matters: a read consumes a latch. LEFT wins over
-// RIGHT, and the loser's key is read anyway so its latch is dropped; among
+// The order of the reads matters: a read consumes a press. LEFT wins over
+// RIGHT, and the loser's key is read anyway so its press is dropped; among
 // the throws and the camera keys the last one read wins.
-void poll_bound_actions(Player& player, bool& free_camera, bool& orthographic) {
+void poll_bound_actions(KeyReads& keys, Player& player, bool& free_camera, bool& orthographic) {
+    const auto bound_key_pressed = [&](int32_t action) { return keys.read(key_bindings[action]); };
     if (bound_key_pressed(ActionForward)) player.want_forward = true;
     if (bound_key_pressed(ActionLeft)) {
         player.want_turn = true;
@@ -43,22 +40,8 @@ void poll_bound_actions(Player& player, bool& free_camera, bool& orthographic) {
     if (bound_key_pressed(ActionCam3)) orthographic = true;
 }
 
-void flush_keys() {
-    for (int key = kKeyScanFirst; key <= kKeyScanLast; ++key) key_pressed(key);
-}
-
-bool any_key_pressed() {
-    for (int key = kKeyScanFirst; key <= kKeyScanLast; ++key) {
-        if (key_pressed(key)) return true;
-    }
-    return false;
-}
-
-bool capture_rebinding(int32_t action) {
-    int32_t found = kKeyScanFirst - 1;
-    for (int key = kKeyScanFirst; key <= kKeyScanLast; ++key) {
-        if (key_pressed(key)) found = key;
-    }
+bool capture_rebinding(KeyReads& keys, int32_t action) {
+    const int32_t found = keys.read_highest();
     if (found < kKeyScanFirst) return false;
     if (found == kKeyEscape) return true;
     // Keys stay unique: whoever held the new key takes over the old one.

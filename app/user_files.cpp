@@ -1,5 +1,6 @@
 #include "app/user_files.h"
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 
@@ -7,6 +8,16 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr const char* kTempSuffix = ".tmp";
+constexpr const char* kLockName = ".lock";
+// Each write's own temporary name: this process's id and a count, so two
+// copies of the game, or two writes of one, never share one.
+std::atomic<long> writes_begun{0};
+
+std::string temporary_name(const std::string& path) {
+    return path + "." + std::to_string(process_id()) + "-" + std::to_string(++writes_begun) +
+           kTempSuffix;
+}
+
 constexpr size_t kShownLength = 24;  // of a found text, so a report stays one short line
 }  // namespace
 
@@ -38,7 +49,7 @@ UserFileText read_user_file(const std::string& path, std::streamsize largest) {
 bool write_user_file(const std::string& path, const std::string& text) {
     if (path.empty()) return false;
     const fs::path target(path);
-    const fs::path temporary = path + kTempSuffix;
+    const fs::path temporary = temporary_name(path);
     std::error_code error;
     fs::create_directories(target.parent_path(), error);
     bool written = false;
@@ -52,6 +63,14 @@ bool write_user_file(const std::string& path, const std::string& text) {
     if (written && !error) return true;
     fs::remove(temporary, error);
     return false;
+}
+
+HeldLock lock_user_folder(const std::string& path, double patience) {
+    const fs::path folder = fs::path(path).parent_path();
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error) return HeldLock{};
+    return lock_file((folder / kLockName).string(), patience);
 }
 
 std::vector<std::string_view> user_file_lines(std::string_view text) {

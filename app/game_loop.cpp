@@ -14,17 +14,19 @@ bool run_logic_pass(GameSession& s, std::ostream& out) {
     const double now = platform_time();
     report_frame_time(s.clock, now, out);
     if (window_should_close()) return false;
+    s.bite_time.counts_ticks = s.settings.pace == PaceReal;
+    s.bite_time.wall_seconds = now;
 
     // The pad is looked at once per pass, as the state about to read it sees it.
-    sample_pad(pad_keys_for(game_state, s.rebinding, key_bindings, s.camera.free_camera,
+    sample_pad(pad_keys_for(s.state, s.rebinding, s.key_bindings, s.camera.free_camera,
                             s.camera.orthographic));
 
     // Time spent outside play never moves the free camera nor counts as
     // slow play.
-    if (game_state != Playing) {
+    if (s.state != Playing) {
         restart_camera_clock(s.camera);
         pause_watch(s.slow_frames);
     }
-    if (const GameStateEntry* entry = game_state_entry(game_state)) entry->logic(s, now, out);
+    if (const GameStateEntry* entry = game_state_entry(s.state)) entry->logic(s, now, out);
     return true;
 }

@@ -12,7 +12,10 @@ void GameSession::init_world() {
     rebinding = false;
     immobilised_ants = 0;
     make_first_ants(ants, ant_starts);
-    reset_default_bindings();
+    world.random = &random;
+    world.scent = &scent;
+    world.bite_time = &bite_time;
+    reset_default_bindings(key_bindings);
     screens.init_menus();
 }
 
@@ -23,4 +26,10 @@ void start_round(GameSession& s) {
     s.bitten_timer = 0;
     s.hostage_bitten_timer = 0;
     s.effects = Effects{};
+}
+
+void begin_game(GameSession& s, RandomSeeds seeds) {
+    s.random.seed(seeds);
+    s.bite_time.ticks = 0;
+    for (Ant& ant : s.ants) ant.bite_clock.make_ready(s.bite_time.now());
 }

@@ -4,13 +4,13 @@
 #include "app/key_codes.h"
 #include "app/platform.h"
 
-KeyBindings key_bindings;
-
 namespace {
-bool bound_key_pressed(int32_t action) { return key_pressed(key_bindings[action]); }
+bool bound_key_pressed(KeyBindings& key_bindings, int32_t action) {
+    return key_pressed(key_bindings[action]);
+}
 }  // namespace
 
-void reset_default_bindings() {
+void reset_default_bindings(KeyBindings& key_bindings) {
     for (int32_t action = 0; action < kBindableActionCount; ++action) {
         key_bindings[action] = kDefaultKeys[action];
     }
@@ -19,28 +19,29 @@ void reset_default_bindings() {
 // The order of the reads matters: a read consumes a latch. LEFT wins over
 // RIGHT, and the loser's key is read anyway so its latch is dropped; among
 // the throws and the camera keys the last one read wins.
-void poll_bound_actions(Player& player, bool& free_camera, bool& orthographic) {
-    if (bound_key_pressed(ActionForward)) player.want_forward = true;
-    if (bound_key_pressed(ActionLeft)) {
+void poll_bound_actions(KeyBindings& key_bindings, Player& player, bool& free_camera,
+                        bool& orthographic) {
+    if (bound_key_pressed(key_bindings, ActionForward)) player.want_forward = true;
+    if (bound_key_pressed(key_bindings, ActionLeft)) {
         player.want_turn = true;
         player.turn_right = 0;
-        bound_key_pressed(ActionRight);
-    } else if (bound_key_pressed(ActionRight)) {
+        bound_key_pressed(key_bindings, ActionRight);
+    } else if (bound_key_pressed(key_bindings, ActionRight)) {
         player.want_turn = true;
         player.turn_right = 1;
-        bound_key_pressed(ActionLeft);
+        bound_key_pressed(key_bindings, ActionLeft);
     }
-    if (bound_key_pressed(ActionJump)) player.want_jump = true;
+    if (bound_key_pressed(key_bindings, ActionJump)) player.want_jump = true;
     for (int32_t range = 0; range < 4; ++range) {
-        if (bound_key_pressed(ActionGra0 + range)) {
+        if (bound_key_pressed(key_bindings, ActionGra0 + range)) {
             player.want_throw = true;
             player.throw_range = range;
         }
     }
-    if (bound_key_pressed(ActionCam0)) free_camera = false;
-    if (bound_key_pressed(ActionCam1)) free_camera = true;
-    if (bound_key_pressed(ActionCam2)) orthographic = false;
-    if (bound_key_pressed(ActionCam3)) orthographic = true;
+    if (bound_key_pressed(key_bindings, ActionCam0)) free_camera = false;
+    if (bound_key_pressed(key_bindings, ActionCam1)) free_camera = true;
+    if (bound_key_pressed(key_bindings, ActionCam2)) orthographic = false;
+    if (bound_key_pressed(key_bindings, ActionCam3)) orthographic = true;
 }
 
 void flush_keys() {
@@ -54,7 +55,7 @@ bool any_key_pressed() {
     return false;
 }
 
-bool capture_rebinding(int32_t action) {
+bool capture_rebinding(KeyBindings& key_bindings, int32_t action) {
     int32_t found = kKeyScanFirst - 1;
     for (int key = kKeyScanFirst; key <= kKeyScanLast; ++key) {
         if (key_pressed(key)) found = key;

@@ -43,13 +43,13 @@ constexpr int32_t kDefaultKeys[kBindableActionCount] = {
 
 // Action number -> key code. Reading a missing action inserts key 0.
 using KeyBindings = std::map<int32_t, int32_t>;
-extern KeyBindings key_bindings;
 
 // Sets the twelve actions to their default keys (other entries stay).
-void reset_default_bindings();
+void reset_default_bindings(KeyBindings& key_bindings);
 // Turns the bound keys that read pressed into the player's requests and
 // the camera switches. Once per decision pass of play.
-void poll_bound_actions(Player& player, bool& free_camera, bool& orthographic);
+void poll_bound_actions(KeyBindings& key_bindings, Player& player, bool& free_camera,
+                        bool& orthographic);
 // Reads every key code once, emptying all latches.
 void flush_keys();
 // True at the first key code that reads pressed; codes above it are not
@@ -58,4 +58,4 @@ bool any_key_pressed();
 // One look at the keyboard while the controls menu waits for a key for
 // `action`. Answers true when the wait is over: the highest pressed key was
 // bound (swapping with the action that held it) or Escape cancelled.
-bool capture_rebinding(int32_t action);
+bool capture_rebinding(KeyBindings& key_bindings, int32_t action);

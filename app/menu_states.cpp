@@ -49,7 +49,7 @@ void handle_options_key(GameSession& s, std::ostream& out) {
 void handle_controls_key(GameSession& s) {
     ScreenResources& screens = s.screens;
     if (s.rebinding) {
-        if (capture_rebinding(s.rebinding_action)) s.rebinding = false;
+        if (capture_rebinding(s.key_bindings, s.rebinding_action)) s.rebinding = false;
         return;
     }
     if (key_pressed(kKeyUp)) {
@@ -58,7 +58,7 @@ void handle_controls_key(GameSession& s) {
         controls_cursor_down(screens);
     } else if (key_pressed(kKeyEnter)) {
         if (screens.controls_cursor == kControlsReset) {
-            reset_default_bindings();
+            reset_default_bindings(s.key_bindings);
             set_controls_cursor(screens, kControlsReset);
         } else if (screens.controls_cursor == kControlsReturn) {
             set_controls_cursor(screens, 0);
@@ -79,7 +79,7 @@ void options_menu_logic(GameSession& s, double now, std::ostream& out) {
     if (!menu_gate_open(s.clock, now)) return;
     handle_options_key(s, out);
     flush_keys();
-    if (game_state != OptionsMenu) s.options_escape = MenuEscape{};
+    if (s.state != OptionsMenu) s.options_escape = MenuEscape{};
 }
 
 void controls_menu_logic(GameSession& s, double now, std::ostream&) {

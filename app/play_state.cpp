@@ -26,6 +26,7 @@ void run_tick(GameSession& s, double now, std::ostream& out) {
         clock.tick_accumulator = 0.0;
         clock.pass_accumulator += 1.0;
         ++clock.play_ticks;
+        ++s.bite_time.ticks;
         advance_motion(s.player);
         advance_motion(s.grenade);
         advance_motion(s.hostage);
@@ -57,8 +58,8 @@ void play_at_real_pace(GameSession& s, double now, std::ostream& out) {
         run_tick(s, now, out);
         apply_round_rules(s);
         ++tick;
-    } while (tick < due && game_state == Playing);
-    clock.tick_fraction = game_state == Playing ? fraction_past_tick(clock, now) : 0.0f;
+    } while (tick < due && s.state == Playing);
+    clock.tick_fraction = s.state == Playing ? fraction_past_tick(clock, now) : 0.0f;
     update_camera(s.camera, s.camera_input.read(now), moved_on(s.player, clock.tick_fraction));
 }
 
@@ -70,7 +71,7 @@ void playing_logic(GameSession& s, double now, std::ostream& out) {
     } else {
         play_at_real_pace(s, now, out);
     }
-    if (game_state == TimeUpScreen) finish_game(s, out);
+    if (s.state == TimeUpScreen) finish_game(s, out);
     watch_play_frame(s.slow_frames, now, s.settings, s.settings_path, out);
 }
 
@@ -81,7 +82,7 @@ void decision_pass(GameSession& s, double now, std::ostream& out) {
         catch_up_menu_gate(s.clock, now);
     }
     read_cheat_keys(s, out);
-    poll_bound_actions(s.player, s.camera.free_camera, s.camera.orthographic);
+    poll_bound_actions(s.key_bindings, s.player, s.camera.free_camera, s.camera.orthographic);
     flush_keys();
 
     s.player.decision_update(s.world);
@@ -93,7 +94,7 @@ void decision_pass(GameSession& s, double now, std::ostream& out) {
     const int32_t before_bites = s.player.state;
     for (Ant& ant : s.ants) ant.decision_update(s.world);
     if (bitten_now(before_bites, s.player.state)) start_bite_flash(s.effects, s.clock.play_ticks);
-    if (!s.ants.empty()) s.ants.front().decay_scent();
+    if (!s.ants.empty()) s.ants.front().decay_scent(s.world);
 }
 
 void playing_text(const GameSession& s, StatePicture& picture) {

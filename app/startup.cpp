@@ -6,7 +6,6 @@
 #include <iostream>
 #include <memory>
 
-#include "actors/wall_clock.h"
 #include "app/best_scores_file.h"
 #include "app/game_draw.h"
 #include "app/game_loop.h"
@@ -43,12 +42,11 @@ void register_meshes(Presentation& p) {
     for (const char* path : kMeshFiles) p.mesh_handles.push_back(p.renderer.add_mesh(path));
 }
 
-// Ends the window system and the game; the ants' bite clock leaves the platform's.
+// Ends the window system and the game.
 void end_game(RunningGame& game) {
     end_window_system();
     game.presentation.reset();
     game.session.reset();
-    set_wall_clock(nullptr);
 }
 
 // A window or GLEW failure: report, wait, and undo what was built.
@@ -88,8 +86,6 @@ bool start_up(RunningGame& game) {
         wait_for_key();
         return false;
     }
-    // The ants' bite clock runs on the platform's clock from here on.
-    set_wall_clock(platform_time);
     game.session = std::make_unique<GameSession>();
     game.presentation = std::make_unique<Presentation>();
     GameSession& s = *game.session;
@@ -152,7 +148,7 @@ void main_loop(RunningGame& game) {
         draw_game_state(p, s, picture, std::cout);
         show_frame();
         // After the swap, so the state's first frame is already on screen.
-        report_state_change(reported_state, game_state, std::cout);
+        report_state_change(reported_state, s.state, std::cout);
         take_events();
         if (window_should_close()) break;
     }

@@ -11,7 +11,8 @@
 namespace {
 // A fresh game: the counters and the bindings as at the start.
 void end_of_intro(GameSession& s) {
-    reset_default_bindings();
+    reset_default_bindings(s.key_bindings);
+    begin_game(s, os_random_seeds());
     s.score = 0;
     s.round_index = 0;
     s.immobilised_ants = 0;

@@ -15,13 +15,14 @@ protected:
     void SetUp() override {
         use_scripted_platform(&keys);
         key_bindings.clear();
-        reset_default_bindings();
+        reset_default_bindings(key_bindings);
     }
     void TearDown() override { use_scripted_platform(nullptr); }
 
-    void poll() { poll_bound_actions(player, free_camera, orthographic); }
+    void poll() { poll_bound_actions(key_bindings, player, free_camera, orthographic); }
 
     ScriptedPlatform keys;
+    KeyBindings key_bindings;
     Player player;
     bool free_camera = false;
     bool orthographic = false;
@@ -36,7 +37,7 @@ TEST_F(KeyBindingsTest, DefaultsAndResetOverwriteWithoutRemoving) {
     EXPECT_EQ(key_bindings[ActionGra3], 76);
     key_bindings[ActionForward] = kKeyUp;
     key_bindings[20] = 99;
-    reset_default_bindings();
+    reset_default_bindings(key_bindings);
     EXPECT_EQ(key_bindings[ActionForward], kKeyW);
     EXPECT_EQ(key_bindings[20], 99);
 }
@@ -120,18 +121,18 @@ TEST_F(KeyBindingsTest, FlushClearsEveryLatchAnyKeyStopsAtTheFirst) {
 
 TEST_F(KeyBindingsTest, BindingATakenKeySwaps) {
     keys.tap(kKeyW);
-    EXPECT_TRUE(capture_rebinding(ActionJump));
+    EXPECT_TRUE(capture_rebinding(key_bindings, ActionJump));
     EXPECT_EQ(key_bindings[ActionJump], kKeyW);
     EXPECT_EQ(key_bindings[ActionForward], kKeyS);
 
     keys.tap(kKeyS);
-    EXPECT_TRUE(capture_rebinding(ActionForward));
+    EXPECT_TRUE(capture_rebinding(key_bindings, ActionForward));
     EXPECT_EQ(key_bindings[ActionForward], kKeyS);
     EXPECT_EQ(key_bindings[ActionJump], kKeyW);
 
     // A free key just moves the binding.
     keys.tap(kKeyUp);
-    EXPECT_TRUE(capture_rebinding(ActionLeft));
+    EXPECT_TRUE(capture_rebinding(key_bindings, ActionLeft));
     EXPECT_EQ(key_bindings[ActionLeft], kKeyUp);
     EXPECT_EQ(key_bindings.size(), size_t(kBindableActionCount));
 }
@@ -139,16 +140,16 @@ TEST_F(KeyBindingsTest, BindingATakenKeySwaps) {
 TEST_F(KeyBindingsTest, CaptureTakesTheHighestCodeAndClearsAllLatches) {
     keys.tap(kKeyA);
     keys.tap(kKeySpace);
-    EXPECT_TRUE(capture_rebinding(ActionGra0));
+    EXPECT_TRUE(capture_rebinding(key_bindings, ActionGra0));
     EXPECT_EQ(key_bindings[ActionGra0], kKeyA);
     EXPECT_FALSE(any_key_pressed());
 }
 
 TEST_F(KeyBindingsTest, EscapeCancelsNothingPressedKeepsWaiting) {
     KeyBindings before = key_bindings;
-    EXPECT_FALSE(capture_rebinding(ActionJump));
+    EXPECT_FALSE(capture_rebinding(key_bindings, ActionJump));
     keys.tap(kKeyEscape);
-    EXPECT_TRUE(capture_rebinding(ActionJump));
+    EXPECT_TRUE(capture_rebinding(key_bindings, ActionJump));
     EXPECT_EQ(key_bindings, before);
 }
 
@@ -156,7 +157,7 @@ TEST_F(KeyBindingsTest, HeldForwardWalksThePlayerOutOfTheGate) {
     Scene s;
     s.city.init();
     s.before_pass = [&] {
-        poll_bound_actions(s.player, free_camera, orthographic);
+        poll_bound_actions(key_bindings, s.player, free_camera, orthographic);
         flush_keys();
     };
     keys.press(kKeyW);

@@ -1,15 +1,10 @@
 #pragma once
-// The camera's inputs read through the platform door once per play frame:
-// the mouse measured against the window's centre (and put back there), the
-// pad's right stick, the arrow keys and right Shift.
-#include "app/platform.h"
+// The camera's inputs from one loop pass's record: the cursor's movement,
+// the pad's right stick, and the arrow keys and right Shift as they are
+// held. The camera never reads presses, so an action bound to one of those
+// keys keeps every tap for the decision pass.
+#include "app/input_frame.h"
+#include "app/pad_input.h"
 #include "render/camera.h"
-#include "render/picture_rect.h"
 
-struct CameraInputReader {
-    // The centre the cursor was last put back to; start-up puts it at the
-    // centre of the base window.
-    WindowPoint last_centre = window_centre(kPictureWidth, kPictureHeight);
-
-    CameraInputs read(double now);
-};
+CameraInputs camera_inputs(const InputFrame& frame, const PadLook& look, double now);

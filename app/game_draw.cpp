@@ -67,7 +67,7 @@ void draw_game_state(Presentation& p, GameSession& s, const PictureRect& picture
                      std::ostream& out) {
     const StatePicture shown = current_picture(s);
     // The pad's line goes first: screens draw their text before their picture.
-    if (shown.pad_hint != PadHintNone && pad_connected()) draw_pad_hint(p.text, shown.pad_hint);
+    if (shown.pad_hint != PadHintNone && s.pad.connected) draw_pad_hint(p.text, shown.pad_hint);
     draw_screen(p, s, shown.screen, picture);
     for (const ScreenMessage& m : shown.messages) {
         if (!m.text) break;

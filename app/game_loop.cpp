@@ -17,9 +17,13 @@ bool run_logic_pass(GameSession& s, std::ostream& out) {
     s.bite_time.counts_ticks = s.settings.pace == PaceReal;
     s.bite_time.wall_seconds = now;
 
-    // The pad is looked at once per pass, as the state about to read it sees it.
-    sample_pad(pad_keys_for(s.state, s.rebinding, s.key_bindings, s.camera.free_camera,
-                            s.camera.orthographic));
+    // What the player did since the last pass, read once; the cursor steers
+    // only in play. The pad's buttons press the keys they stand for on the
+    // screen about to read them.
+    s.input = read_input(s.state == Playing);
+    s.pad.feed(s.input, pad_keys_for(s.state, s.rebinding, s.key_bindings, s.camera.free_camera,
+                                     s.camera.orthographic));
+    s.keys.take(s.input);
 
     // Time spent outside play never moves the free camera nor counts as
     // slow play.

@@ -18,11 +18,15 @@
 #include "app/best_scores.h"
 #include "app/camera_input.h"
 #include "app/game_state.h"
+#include "app/input_frame.h"
+#include "app/key_reads.h"
 #include "app/loop_clock.h"
 #include "app/menu_escape.h"
+#include "app/pad_input.h"
 #include "app/settings.h"
 #include "app/shown_statistics.h"
 #include "app/slow_frames.h"
+#include "render/camera.h"
 #include "render/effects.h"
 #include "ui/screen_resources.h"
 #include "world/city_grid.h"
@@ -61,7 +65,9 @@ struct GameSession {
     LoopClock clock;
     SlowFrameWatch slow_frames;  // the once-a-run line about slow play
     Camera camera;
-    CameraInputReader camera_input;
+    InputFrame input;  // what the player did since the last pass, read at this one
+    KeyReads keys;     // the keys as the states read them, fed by each pass's record
+    PadReader pad;     // the pad between two passes
     int32_t bitten_timer = 0;
     int32_t hostage_bitten_timer = 0;
     int32_t paralysed_timer = 0;

@@ -1,10 +1,11 @@
 #pragma once
-// The twelve bindable actions, their key table and the keyboard sampling
-// that play and the menus share. Every read goes through key_pressed, so
-// sticky latches are consumed exactly where a read happens.
+// The twelve bindable actions, their key table, and the reads of them that
+// play and the controls menu make. Every read goes through KeyReads, so a
+// press is consumed exactly where a read happens.
 #include <cstdint>
 #include <map>
 
+struct KeyReads;
 struct Player;
 
 enum BindableAction : int32_t {
@@ -48,14 +49,9 @@ using KeyBindings = std::map<int32_t, int32_t>;
 void reset_default_bindings(KeyBindings& key_bindings);
 // Turns the bound keys that read pressed into the player's requests and
 // the camera switches. Once per decision pass of play.
-void poll_bound_actions(KeyBindings& key_bindings, Player& player, bool& free_camera,
-                        bool& orthographic);
-// Reads every key code once, emptying all latches.
-void flush_keys();
-// True at the first key code that reads pressed; codes above it are not
-// read, so their latches survive.
-bool any_key_pressed();
+void poll_bound_actions(KeyReads& keys, KeyBindings& key_bindings, Player& player,
+                        bool& free_camera, bool& orthographic);
 // One look at the keyboard while the controls menu waits for a key for
 // `action`. Answers true when the wait is over: the highest pressed key was
 // bound (swapping with the action that held it) or Escape cancelled.
-bool capture_rebinding(KeyBindings& key_bindings, int32_t action);
+bool capture_rebinding(KeyReads& keys, KeyBindings& key_bindings, int32_t action);

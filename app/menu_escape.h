@@ -1,10 +1,10 @@
 #pragma once
 // Escape as the options menu takes it: a press that began while the menu was
-// on screen, once that key has come up again. With sticky keys the Escape
-// that opened the menu reads as pressed for as long as it is held, and once
-// more after it comes up; taken then, it would close the menu it had just
-// opened. Waiting for the release also leaves no latched Escape behind to
-// open the menu again at the next decision pass of play.
+// on screen, once that key has come up again. The Escape that opened the
+// menu reads as pressed for as long as it is held; taken then, it would
+// close the menu it had just opened. Waiting for the release also leaves no
+// unread Escape behind to open the menu again at the next decision pass of
+// play.
 
 struct MenuEscape {
     bool seen_up = false;  // Escape has read as up since the menu came on screen

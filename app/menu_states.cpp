@@ -21,15 +21,15 @@ void handle_options_key(GameSession& s, std::ostream& out) {
     if (s.options_escape.complete()) {
         set_options_cursor(screens, OptionsVolume);  // where Enter would leave it
         back_to_play(s, out);
-    } else if (key_pressed(kKeyUp)) {
+    } else if (s.keys.read(kKeyUp)) {
         options_cursor_up(screens);
-    } else if (key_pressed(kKeyDown)) {
+    } else if (s.keys.read(kKeyDown)) {
         options_cursor_down(screens);
-    } else if (key_pressed(kKeyLeft)) {
+    } else if (s.keys.read(kKeyLeft)) {
         options_value_down(screens, s.settings);
-    } else if (key_pressed(kKeyRight)) {
+    } else if (s.keys.read(kKeyRight)) {
         options_value_up(screens, s.settings);
-    } else if (key_pressed(kKeyEnter)) {
+    } else if (s.keys.read(kKeyEnter)) {
         switch (options_select(screens)) {
         case OptionsControl:
             enter_state(s, ControlsMenu);
@@ -49,14 +49,14 @@ void handle_options_key(GameSession& s, std::ostream& out) {
 void handle_controls_key(GameSession& s) {
     ScreenResources& screens = s.screens;
     if (s.rebinding) {
-        if (capture_rebinding(s.key_bindings, s.rebinding_action)) s.rebinding = false;
+        if (capture_rebinding(s.keys, s.key_bindings, s.rebinding_action)) s.rebinding = false;
         return;
     }
-    if (key_pressed(kKeyUp)) {
+    if (s.keys.read(kKeyUp)) {
         controls_cursor_up(screens);
-    } else if (key_pressed(kKeyDown)) {
+    } else if (s.keys.read(kKeyDown)) {
         controls_cursor_down(screens);
-    } else if (key_pressed(kKeyEnter)) {
+    } else if (s.keys.read(kKeyEnter)) {
         if (screens.controls_cursor == kControlsReset) {
             reset_default_bindings(s.key_bindings);
             set_controls_cursor(screens, kControlsReset);
@@ -74,18 +74,19 @@ void handle_controls_key(GameSession& s) {
 
 void options_menu_logic(GameSession& s, double now, std::ostream& out) {
     // Read on every frame, not only at the gate, so that a release between
-    // two gate openings is seen and the key holds no latch when play resumes.
-    s.options_escape.watch(key_pressed(kKeyEscape));
+    // two gate openings is seen and no press of it is left unread when play
+    // resumes.
+    s.options_escape.watch(s.keys.read(kKeyEscape));
     if (!menu_gate_open(s.clock, now)) return;
     handle_options_key(s, out);
-    flush_keys();
+    s.keys.flush();
     if (s.state != OptionsMenu) s.options_escape = MenuEscape{};
 }
 
 void controls_menu_logic(GameSession& s, double now, std::ostream&) {
     if (!menu_gate_open(s.clock, now)) return;
     handle_controls_key(s);
-    flush_keys();
+    s.keys.flush();
 }
 
 void options_menu_text(const GameSession&, StatePicture& picture) {

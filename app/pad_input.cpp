@@ -5,21 +5,6 @@
 
 namespace {
 
-struct PadReader {
-    bool connected = false;
-    int id = -1;
-    std::array<bool, kPadControlCount> down{};
-    // The key each control holds down: the one it stood for when pressed.
-    std::array<int32_t, kPadControlCount> holding{};
-    std::array<bool, kKeyScanLast + 1> latched{};
-    bool look_locked = false;  // the right stick waits to be centred
-    PadLook look;
-
-    PadReader() { holding.fill(kNoKey); }
-};
-
-PadReader reader;
-
 // How far a control is pushed, 0 to 1.
 float control_value(const PadState& pad, int32_t control) {
     switch (control) {
@@ -33,73 +18,52 @@ float control_value(const PadState& pad, int32_t control) {
     }
 }
 
-// A press latches the key the control stands for now and holds it while
+// A press presses the key the control stands for now and holds it while
 // the control stays down; a control that comes to stand for another key
 // while held (the game moved to a menu, a toggle flipped) lets go, so it
 // never carries one screen's meaning into the next. What is down on the
 // first look at a pad is let go of until it comes up.
-void press_control(int32_t control, float value, int32_t key, bool first_look) {
-    const bool was_down = reader.down[control];
-    const bool down = value > (was_down ? kPadRelease : kPadPress);
-    reader.down[control] = down;
-    int32_t& holding = reader.holding[control];
-    if (!down || first_look) {
-        holding = kNoKey;
+void press_control(PadReader& r, InputFrame& frame, int32_t control, float value, int32_t key,
+                   bool first_look) {
+    const bool was_down = r.down[control];
+    const bool is_down = value > (was_down ? kPadRelease : kPadPress);
+    r.down[control] = is_down;
+    int32_t& held = r.holding[control];
+    if (!is_down || first_look) {
+        held = kNoKey;
     } else if (!was_down) {
-        holding = key;
-        if (valid_key(key)) reader.latched[key] = true;
-    } else if (holding != key) {
-        holding = kNoKey;
+        held = key;
+        frame.press(key);
+    } else if (held != key) {
+        held = kNoKey;
     }
+    if (valid_key(held)) frame.down[held] = true;
 }
 
 // The right stick with its dead zone taken out, rescaled so the rim is 1.
-void read_look(const PadState& pad, bool first_look) {
+void read_look(PadReader& r, const PadState& pad, bool first_look) {
     const float x = pad.axes[PadRightX], y = pad.axes[PadRightY];
     const float length = std::hypot(x, y);
-    if (first_look) reader.look_locked = length > kPadLookDeadZone;
-    if (length <= kPadLookDeadZone) reader.look_locked = false;
-    reader.look = PadLook{};
-    if (reader.look_locked || length <= kPadLookDeadZone) return;
+    if (first_look) r.look_locked = length > kPadLookDeadZone;
+    if (length <= kPadLookDeadZone) r.look_locked = false;
+    r.look = PadLook{};
+    if (r.look_locked || length <= kPadLookDeadZone) return;
     const float scale = std::min(1.0f, (length - kPadLookDeadZone) / (1.0f - kPadLookDeadZone)) / length;
-    reader.look = PadLook{x * scale, y * scale};
-}
-
-// Unread presses stay latched: they happened.
-void let_go_of_everything() {
-    reader.connected = false;
-    reader.id = -1;
-    reader.down.fill(false);
-    reader.holding.fill(kNoKey);
-    reader.look_locked = false;
-    reader.look = PadLook{};
+    r.look = PadLook{x * scale, y * scale};
 }
 
 }  // namespace
 
-void sample_pad(const PadKeys& keys) {
-    const PadState pad = read_pad();
-    if (!pad.connected || pad.id != reader.id) let_go_of_everything();
-    if (pad.connected) {
-        const bool first_look = !reader.connected;
-        reader.connected = true;
-        reader.id = pad.id;
-        for (int32_t control = 0; control < kPadControlCount; ++control) {
-            press_control(control, control_value(pad, control), keys[control], first_look);
-        }
-        read_look(pad, first_look);
+// Presses already in a record stay there: they happened.
+void PadReader::feed(InputFrame& frame, const PadKeys& keys) {
+    const PadState& pad = frame.pad;
+    if (!pad.connected || pad.id != id) *this = PadReader{};
+    if (!pad.connected) return;
+    const bool first_look = !connected;
+    connected = true;
+    id = pad.id;
+    for (int32_t control = 0; control < kPadControlCount; ++control) {
+        press_control(*this, frame, control, control_value(pad, control), keys[control], first_look);
     }
+    read_look(*this, pad, first_look);
 }
-
-bool take_pad_key(int key) {
-    if (!valid_key(key)) return false;
-    const auto& holding = reader.holding;
-    const bool held = std::find(holding.begin(), holding.end(), key) != holding.end();
-    const bool down = held || reader.latched[key];
-    reader.latched[key] = false;
-    return down;
-}
-
-bool pad_connected() { return reader.connected; }
-PadLook pad_look() { return reader.look; }
-void forget_pad() { reader = PadReader{}; }

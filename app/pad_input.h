@@ -1,14 +1,14 @@
 #pragma once
-// The gamepad as keys: each look at the pad (once per loop pass) turns a
-// button that went down into a latched press of the key it stands for at
-// that moment, and a button held down into that key held down, so the
-// game's sticky key reads see a pad exactly as they see the keyboard.
+// The gamepad as keys: each loop pass's record of the pad turns a button
+// that went down into a press of the key it stands for at that moment, and
+// a button held down into that key held down, in the same record, so the
+// game's key reads see a pad exactly as they see the keyboard.
 // Sticks and triggers count as buttons past a dead zone, with hysteresis;
 // the right stick also looks around as an analog value.
 #include <array>
 #include <cstdint>
 
-#include "app/platform.h"
+#include "app/input_frame.h"
 
 // What the pad can press: its fifteen buttons (numbered as PadButton), the
 // four directions of the left stick and the two triggers.
@@ -39,15 +39,22 @@ struct PadLook {
     float x = 0.0f, y = 0.0f;
 };
 
-// Looks at the pad through the platform and latches what went down as the
-// keys in `keys`. What a pad holds when it connects counts only after it has
-// been let go (a drifting stick never walks); a pad pulled out, or another
-// pad in its place, lets go of everything.
-void sample_pad(const PadKeys& keys);
-// Sticky read of the pad's side of `key`: held, or pressed since the last
-// read; the read clears the latch.
-bool take_pad_key(int key);
-bool pad_connected();
-PadLook pad_look();
-// No pad seen yet, nothing held or latched.
-void forget_pad();
+// What the game remembers of the pad between two passes.
+struct PadReader {
+    bool connected = false;
+    int id = -1;
+    std::array<bool, kPadControlCount> down{};
+    // The key each control holds down: the one it stood for when pressed.
+    std::array<int32_t, kPadControlCount> holding{};
+    bool look_locked = false;  // the right stick waits to be centred
+    PadLook look;
+
+    PadReader() { holding.fill(kNoKey); }
+
+    // Adds the pad of `frame` to its keys as the keys in `keys`: a control
+    // that went down presses its key, one held down holds it. What a pad
+    // holds when it connects counts only after it has been let go (a
+    // drifting stick never walks); a pad pulled out, or another pad in its
+    // place, lets go of everything.
+    void feed(InputFrame& frame, const PadKeys& keys);
+};

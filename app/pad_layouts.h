@@ -1,7 +1,7 @@
 #pragma once
 // What each gamepad control stands for, screen by screen. A control stands
-// for a key, so the pad goes through the same sticky reads, flushes and
-// scans as the keyboard; in play it stands for the key its action is bound
+// for a key, so the pad goes through the same reads, flushes and scans as
+// the keyboard; in play it stands for the key its action is bound
 // to, so a rebound action takes the pad along.
 #include <cstdint>
 

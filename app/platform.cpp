@@ -2,16 +2,34 @@
 
 #include <algorithm>
 
-#include "app/pad_input.h"
-
 namespace {
 PlatformDoors doors;
+// The centre the cursor was last put back to: start-up puts it at the
+// centre of the base window.
+WindowPoint cursor_home = window_centre(kPictureWidth, kPictureHeight);
+
+// The cursor's distance from the window's centre, and the cursor put back.
+// Just after the window changed size the cursor still sits at the old
+// centre: that is no movement of the mouse, not a turn of the view.
+void measure_cursor(InputFrame& frame) {
+    const WindowPoint centre = cursor_centre();
+    double x = centre.x, y = centre.y;
+    get_cursor_pos(x, y);
+    if (centre.x != cursor_home.x || centre.y != cursor_home.y) {
+        x = centre.x;
+        y = centre.y;
+    }
+    cursor_home = centre;
+    set_cursor_pos(centre.x, centre.y);
+    frame.cursor_dx = x - centre.x;
+    frame.cursor_dy = y - centre.y;
+}
 }  // namespace
 
-// Another table is another machine: what was read from the old pad goes.
+// Another table is another machine: its cursor starts at the base centre.
 void use_platform(const PlatformDoors& chosen) {
     doors = chosen;
-    forget_pad();
+    cursor_home = window_centre(kPictureWidth, kPictureHeight);
 }
 const PlatformDoors& platform() { return doors; }
 
@@ -21,12 +39,12 @@ void prepare_input() { doors.prepare_input(); }
 void set_swap_interval(int interval) { doors.set_swap_interval(interval); }
 void end_window_system() { doors.end_window_system(); }
 double platform_time() { return doors.time(); }
-// Both latches are read every time, so one read empties both.
-bool key_pressed(int key) {
-    if (!valid_key(key)) return false;
-    const bool keyboard = doors.key_pressed(key);
-    const bool pad = take_pad_key(key);
-    return keyboard || pad;
+InputFrame read_input(bool steer) {
+    InputFrame frame;
+    doors.take_keys(frame);
+    if (steer) measure_cursor(frame);
+    frame.pad = doors.read_pad();
+    return frame;
 }
 
 PadState read_pad() { return doors.read_pad(); }
@@ -62,7 +80,7 @@ bool open_window(const WindowRequest&) { return false; }
 void nothing() {}
 void set_swap_interval(int) {}
 double time() { return 0.0; }
-bool key_pressed(int) { return false; }
+void no_keys(InputFrame&) {}
 
 void get_cursor_pos(double& x, double& y) {
     const WindowPoint centre = window_centre(kPictureWidth, kPictureHeight);

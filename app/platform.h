@@ -10,60 +10,14 @@
 #include <array>
 #include <string>
 
+#include "app/input_frame.h"
 #include "render/picture_rect.h"
-
-constexpr int kKeyScanFirst = -1;   // the key scans start below GLFW's first key
-constexpr int kKeyScanLast = 348;   // GLFW_KEY_LAST
-constexpr int kFirstRealKey = 32;   // codes below are rejected by GLFW and read released
-
-// True for the codes a keyboard can hold down (32 to 348).
-inline bool valid_key(int key) { return key >= kFirstRealKey && key <= kKeyScanLast; }
 
 // The window the game asks for.
 struct WindowRequest {
     int width = kPictureWidth, height = kPictureHeight;
     const char* title = "";
     int samples = 0;  // multisampling of the default framebuffer
-};
-
-// A gamepad's buttons and axes, numbered as GLFW's gamepad mapping numbers
-// them (an Xbox-style layout whatever the pad).
-enum PadButton : int {
-    PadA = 0,
-    PadB = 1,
-    PadX = 2,
-    PadY = 3,
-    PadLeftShoulder = 4,
-    PadRightShoulder = 5,
-    PadBack = 6,
-    PadStart = 7,
-    PadGuide = 8,
-    PadLeftThumb = 9,
-    PadRightThumb = 10,
-    PadDpadUp = 11,
-    PadDpadRight = 12,
-    PadDpadDown = 13,
-    PadDpadLeft = 14,
-};
-constexpr int kPadButtonCount = 15;
-
-// Sticks from -1 to 1, up and left negative; triggers from -1 (let go) to 1.
-enum PadAxis : int {
-    PadLeftX = 0,
-    PadLeftY = 1,
-    PadRightX = 2,
-    PadRightY = 3,
-    PadLeftTrigger = 4,
-    PadRightTrigger = 5,
-};
-constexpr int kPadAxisCount = 6;
-
-// One look at the first connected gamepad.
-struct PadState {
-    bool connected = false;
-    int id = -1;  // which joystick it is: another id is another pad
-    std::array<bool, kPadButtonCount> buttons{};
-    std::array<float, kPadAxisCount> axes{};
 };
 
 // Where the player's files live; an empty folder means none is known.
@@ -81,7 +35,7 @@ bool open_window(const WindowRequest& request);
 void nothing();
 void set_swap_interval(int interval);
 double time();
-bool key_pressed(int key);
+void no_keys(InputFrame& frame);
 void get_cursor_pos(double& x, double& y);
 void set_cursor_pos(double x, double y);
 bool no();
@@ -100,7 +54,9 @@ struct PlatformDoors {
     void (*set_swap_interval)(int) = windowless::set_swap_interval;
     void (*end_window_system)() = windowless::nothing;
     double (*time)() = windowless::time;
-    bool (*key_pressed)(int) = windowless::key_pressed;
+    // Fills in the keys of `frame`: the presses since the last call and
+    // what is down now.
+    void (*take_keys)(InputFrame&) = windowless::no_keys;
     void (*get_cursor_pos)(double&, double&) = windowless::get_cursor_pos;
     void (*set_cursor_pos)(double, double) = windowless::set_cursor_pos;
     bool (*window_should_close)() = windowless::no;
@@ -128,18 +84,20 @@ const PlatformDoors& platform();
 // context made current, ended at shutdown (which closes the window).
 bool start_window_system();
 bool open_window(const WindowRequest& request);
-// Sticky keys and a hidden cursor, then the window's first events taken.
+// Key presses counted from now on and a hidden cursor, then the window's
+// first events taken.
 void prepare_input();
 // Frames shown per screen refresh: 1 waits for each refresh, 0 never waits.
 void set_swap_interval(int interval);
 void end_window_system();
 
 double platform_time();
-// Sticky read: true when the key is down or went down since the last read;
-// the read clears the latch. Codes outside 32..348 read as released. A
-// gamepad button counts as the key it stands for (app/pad_input.h), latched
-// the same way.
-bool key_pressed(int key);
+// What the player did since the last call, once per loop pass: every key
+// press (a tap between two calls included), the keys down now and the pad as
+// it reads now. With `steer` the cursor steers the view: its distance from
+// the window's centre is the movement, and it is put back there; otherwise
+// it is left where it is and the movement is zero. Nothing else reads keys.
+InputFrame read_input(bool steer);
 // The first connected joystick that is known as a gamepad, as it is now.
 PadState read_pad();
 // Gamepad mappings in the format of SDL's gamecontrollerdb.txt, one or

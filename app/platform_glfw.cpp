@@ -24,9 +24,25 @@ bool open_glfw_window(const WindowRequest& request) {
     return true;
 }
 
+// The keys as GLFW's key callback reports them, between two takes: each
+// press counted once (repeats while held are not presses), and what is down.
+InputFrame key_events;
+
+void on_key(GLFWwindow*, int key, int, int action, int) {
+    if (action == GLFW_PRESS) key_events.press(key);
+    if (action == GLFW_RELEASE) key_events.release(key);
+}
+
+void take_glfw_keys(InputFrame& frame) {
+    frame.presses = key_events.presses;
+    frame.down = key_events.down;
+    key_events.presses.fill(0);
+}
+
 void prepare_glfw_input() {
     if (!game_window) return;
-    glfwSetInputMode(game_window, GLFW_STICKY_KEYS, 1);
+    key_events = InputFrame{};
+    glfwSetKeyCallback(game_window, on_key);
     glfwSetInputMode(game_window, GLFW_CURSOR, GLFW_CURSOR_HIDDEN);
     glfwPollEvents();
 }
@@ -39,9 +55,6 @@ void end_glfw() {
     glfwTerminate();
     game_window = nullptr;
 }
-
-// GLFW rejects codes outside its key range; the door never passes them.
-bool glfw_key_pressed(int key) { return game_window && glfwGetKey(game_window, key) == GLFW_PRESS; }
 
 void get_glfw_cursor_pos(double& x, double& y) {
     windowless::get_cursor_pos(x, y);
@@ -162,7 +175,7 @@ PlatformDoors glfw_platform() {
     doors.set_swap_interval = set_glfw_swap_interval;
     doors.end_window_system = end_glfw;
     doors.time = glfwGetTime;
-    doors.key_pressed = glfw_key_pressed;
+    doors.take_keys = take_glfw_keys;
     doors.get_cursor_pos = get_glfw_cursor_pos;
     doors.set_cursor_pos = set_glfw_cursor_pos;
     doors.window_should_close = glfw_should_close;

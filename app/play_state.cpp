@@ -1,5 +1,6 @@
 #include <ostream>
 
+#include "app/camera_input.h"
 #include "app/game_end.h"
 #include "app/game_loop.h"
 #include "app/game_session.h"
@@ -40,7 +41,7 @@ void run_tick(GameSession& s, double now, std::ostream& out) {
 // One tick at most, with the camera between the countdown and the motion.
 void play_at_frame_pace(GameSession& s, double now, std::ostream& out) {
     if (play_frame_time(s.clock, now)) count_down(s);
-    update_camera(s.camera, s.camera_input.read(now), s.player);
+    update_camera(s.camera, camera_inputs(s.input, s.pad.look, now), s.player);
     run_tick(s, now, out);
     apply_round_rules(s);
 }
@@ -60,7 +61,7 @@ void play_at_real_pace(GameSession& s, double now, std::ostream& out) {
         ++tick;
     } while (tick < due && s.state == Playing);
     clock.tick_fraction = s.state == Playing ? fraction_past_tick(clock, now) : 0.0f;
-    update_camera(s.camera, s.camera_input.read(now), moved_on(s.player, clock.tick_fraction));
+    update_camera(s.camera, camera_inputs(s.input, s.pad.look, now), moved_on(s.player, clock.tick_fraction));
 }
 
 }  // namespace
@@ -77,13 +78,13 @@ void playing_logic(GameSession& s, double now, std::ostream& out) {
 
 void decision_pass(GameSession& s, double now, std::ostream& out) {
     s.clock.pass_accumulator = 0.0;
-    if (key_pressed(kKeyEscape)) {
+    if (s.keys.read(kKeyEscape)) {
         enter_state(s, OptionsMenu);
         catch_up_menu_gate(s.clock, now);
     }
     read_cheat_keys(s, out);
-    poll_bound_actions(s.key_bindings, s.player, s.camera.free_camera, s.camera.orthographic);
-    flush_keys();
+    poll_bound_actions(s.keys, s.key_bindings, s.player, s.camera.free_camera, s.camera.orthographic);
+    s.keys.flush();
 
     s.player.decision_update(s.world);
     // The blast and the bite show from the pass their rules act in.

@@ -3,7 +3,6 @@
 #include "app/game_loop.h"
 #include "app/game_session.h"
 #include "app/game_state.h"
-#include "app/key_bindings.h"
 #include "app/state_families.h"
 #include "app/state_table.h"
 
@@ -19,7 +18,7 @@ void score_screen_logic(GameSession& s, double now, std::ostream&) {
 
 // A key starts the next round with the countdown full again.
 void score_wait_key_logic(GameSession& s, double, std::ostream&) {
-    if (!any_key_pressed()) return;
+    if (!s.keys.read_any()) return;
     start_round(s);
     s.time_left = kRoundTime;
     enter_state(s, Playing);
@@ -31,5 +30,5 @@ void time_up_screen_logic(GameSession& s, double now, std::ostream&) {
 }
 
 void time_up_wait_key_logic(GameSession& s, double, std::ostream&) {
-    if (any_key_pressed()) enter_state(s, Intro);
+    if (s.keys.read_any()) enter_state(s, Intro);
 }

@@ -7,10 +7,12 @@ target_sources(swarmfall_flow PRIVATE
   app/platform_system.cpp)
 target_sources(swarmfall_presentation PRIVATE
   app/platform_glfw.cpp)
-# Key bindings and keyboard sampling; the gamepad read as keys, what its
-# controls stand for on each screen, and the player's pad mappings.
+# Key bindings and the keys as the game reads them; the gamepad read as
+# keys, what its controls stand for on each screen, and the player's pad
+# mappings.
 target_sources(swarmfall_flow PRIVATE
   app/key_bindings.cpp
+  app/key_reads.cpp
   app/pad_input.cpp
   app/pad_layouts.cpp
   app/pad_mappings.cpp)

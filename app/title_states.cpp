@@ -4,7 +4,6 @@
 #include "app/game_state.h"
 #include "app/key_bindings.h"
 #include "app/key_codes.h"
-#include "app/platform.h"
 #include "app/state_families.h"
 #include "app/state_table.h"
 
@@ -32,10 +31,10 @@ void intro_logic(GameSession& s, double now, std::ostream&) {
 // G is read before B: with both down, the girl is chosen.
 void choose_character_logic(GameSession& s, double, std::ostream&) {
     bool chosen = false;
-    if (key_pressed(kKeyG)) {
+    if (s.keys.read(kKeyG)) {
         s.player_is_girl = true;
         chosen = true;
-    } else if (key_pressed(kKeyB)) {
+    } else if (s.keys.read(kKeyB)) {
         s.player_is_girl = false;
         chosen = true;
     }
@@ -50,7 +49,7 @@ void story_logic(GameSession& s, double now, std::ostream&) {
 }
 
 void story_wait_key_logic(GameSession& s, double, std::ostream&) {
-    if (any_key_pressed()) enter_state(s, Playing);
+    if (s.keys.read_any()) enter_state(s, Playing);
 }
 
 void choose_character_text(const GameSession&, StatePicture& picture) {

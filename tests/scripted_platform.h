@@ -1,18 +1,30 @@
 #pragma once
-// The platform as tests script it: a keyboard with GLFW's sticky-key
-// behaviour, a gamepad to plug in and pull out, a hand-set clock, cursor,
-// date, and a window whose size and mode are plain fields. Installed over a base table: with no window, or
+// The platform as tests script it: a keyboard whose presses, holds and
+// releases happen now or at set times on the scripted clock, counted as
+// GLFW's key callback counts them; a gamepad to plug in and pull out, a
+// hand-set clock, cursor, date, and a window whose size and mode are plain
+// fields. Installed over a base table: with no window, or
 // over the GLFW doors when a test needs a real window to draw in.
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/platform.h"
 
 struct ScriptedPlatform {
     double now = 0.0;
-    std::array<bool, kKeyScanLast + 1> held{};
-    std::array<bool, kKeyScanLast + 1> latched{};
+    // The keys since the game last took them: presses counted, what is down.
+    InputFrame keys;
+    // A key going down or up at a time on the scripted clock: it happens at
+    // the first take of the keys at or after that time.
+    struct KeyEvent {
+        double at = 0.0;
+        int key = 0;
+        bool down = false;
+    };
+    std::vector<KeyEvent> timeline;
     double cursor_x = kPictureWidth / 2.0;  // the centre of the base window
     double cursor_y = kPictureHeight / 2.0;
     bool close_requested = false;
@@ -37,21 +49,38 @@ struct ScriptedPlatform {
     // script moves the clock and the keys on from here.
     std::function<void()> after_frame;
 
-    // Goes down and stays down.
+    // Goes down and stays down; a key already down is no new press.
     void press(int key) {
-        if (!valid_key(key)) return;
-        held[key] = true;
-        latched[key] = true;
+        if (!keys.held(key)) keys.press(key);
     }
-    // Goes up; an unread press stays latched.
-    void release(int key) {
-        if (valid_key(key)) held[key] = false;
-    }
+    // Goes up; a press not yet taken is still counted.
+    void release(int key) { keys.release(key); }
     // Down and up again before anyone looks.
     void tap(int key) {
-        if (valid_key(key)) latched[key] = true;
+        press(key);
+        release(key);
+    }
+    // Down from `from` until `until` on the scripted clock.
+    void hold(int key, double from, double until) {
+        timeline.push_back({from, key, true});
+        timeline.push_back({until, key, false});
     }
     void advance(double seconds) { now += seconds; }
+
+    // The events due by now, in time order, then what they left: the
+    // presses are taken, what is down stays.
+    void take_keys(InputFrame& frame) {
+        std::stable_sort(timeline.begin(), timeline.end(),
+                         [](const KeyEvent& a, const KeyEvent& b) { return a.at < b.at; });
+        auto due = timeline.begin();
+        for (; due != timeline.end() && due->at <= now; ++due) {
+            due->down ? press(due->key) : release(due->key);
+        }
+        timeline.erase(timeline.begin(), due);
+        frame.presses = keys.presses;
+        frame.down = keys.down;
+        keys.presses.fill(0);
+    }
 
     // A pad connected with nothing pressed and its sticks at rest (which
     // puts its triggers at -1).
@@ -74,11 +103,7 @@ inline PlatformDoors base;
 
 inline double time() { return script->now; }
 
-inline bool key_pressed(int key) {
-    const bool down = script->held[key] || script->latched[key];
-    script->latched[key] = false;
-    return down;
-}
+inline void take_keys(InputFrame& frame) { script->take_keys(frame); }
 
 inline void get_cursor_pos(double& x, double& y) {
     x = script->cursor_x;
@@ -147,7 +172,7 @@ inline void use_scripted_platform(ScriptedPlatform* script, const PlatformDoors&
     PlatformDoors doors = base;
     if (script) {
         doors.time = sd::time;
-        doors.key_pressed = sd::key_pressed;
+        doors.take_keys = sd::take_keys;
         doors.get_cursor_pos = sd::get_cursor_pos;
         doors.set_cursor_pos = sd::set_cursor_pos;
         doors.window_should_close = sd::window_should_close;

@@ -183,6 +183,38 @@ TEST_F(GameLoop, MenuGateActsOncePerOpeningAndSeesTapsBetweenOpenings) {
     input.tap(kKeyUp);  // shorter than any frame, between two openings
     for (int i = 0; i < 30; ++i) frame(kSixtyFps);
     EXPECT_EQ(session->screens.options_cursor, 1);
+
+    // Down for 0.15 s, as people tap a key, across the opening at 3.2 s: one
+    // move there, and none at the next opening once it has come up.
+    input.hold(kKeyDown, 3.1, 3.25);
+    frames(60, kSixtyFps);
+    EXPECT_EQ(session->screens.options_cursor, 2);
+    frames(60, kSixtyFps);
+    EXPECT_EQ(session->screens.options_cursor, 2);
+}
+
+// The camera reads the arrows on every frame of play, as held keys only, so
+// a FORWARD bound to Up keeps every tap: a tap between two frames and a
+// 0.05 s press between two decision passes are each one step.
+TEST_F(GameLoop, ForwardBoundToUpWalksOnEveryTap) {
+    key_bindings()[ActionForward] = kKeyUp;
+    key_bindings()[ActionJump] = kKeyRightShift;
+    start_playing();
+    session->ants.clear();
+    const Player& p = session->player;
+    const int32_t start_y = p.cell_y;
+    for (int step = 0; step < 4; ++step) {
+        if (step % 2 == 0) {
+            input.tap(kKeyUp);
+        } else {
+            input.hold(kKeyUp, input.now + 0.1, input.now + 0.15);
+        }
+        frames(60, kSixtyFps);
+        EXPECT_EQ(start_y - p.cell_y, step + 1) << "step " << step;
+    }
+    input.tap(kKeyRightShift);
+    for (int i = 0; i < 60 && p.state != PlayerRise; ++i) frame(kSixtyFps);
+    EXPECT_EQ(p.state, PlayerRise);
 }
 
 // Slow play at the frame pace leaves the simulation's base seconds behind

@@ -1,4 +1,4 @@
-// The gamepad read as keys, through a scripted pad: presses latched as the
+// The gamepad read as keys, through a scripted pad: presses counted as the
 // keyboard's are, the bound keys followed after a rebinding, the menus and
 // the screens that wait, plugging in and pulling out, the controls menu's
 // wait for a key; and the player's mappings file through the real GLFW.
@@ -28,13 +28,16 @@ struct Gamepad : LoopFixture {
     Camera& view() { return session->camera; }
     // One look at the pad as a frame of play takes it.
     void look() {
-        sample_pad(pad_keys_for(Playing, false, key_bindings(), view().free_camera, view().orthographic));
+        InputFrame frame = read_input(false);
+        session->pad.feed(frame, pad_keys_for(Playing, false, key_bindings(), view().free_camera,
+                                              view().orthographic));
+        session->keys.take(frame);
     }
     // A decision pass's reading of the bound keys: what it asks the player for.
     Player pass() {
         Player asked;
-        poll_bound_actions(key_bindings(), asked, view().free_camera, view().orthographic);
-        flush_keys();
+        poll_bound_actions(session->keys, key_bindings(), asked, view().free_camera, view().orthographic);
+        session->keys.flush();
         return asked;
     }
     // Down for one look, up again for the next.
@@ -97,7 +100,8 @@ TEST_F(Gamepad, TapBetweenTwoPassesIsSeenOnceAndAHeldStickAtEveryPass) {
 // however long it is held.
 TEST_F(Gamepad, ReboundActionFollowsItsNewKeyAndTheShoulderFlipsTheView) {
     input.tap(kKeyW);
-    ASSERT_TRUE(capture_rebinding(key_bindings(), ActionJump));
+    look();
+    ASSERT_TRUE(capture_rebinding(session->keys, key_bindings(), ActionJump));
     ASSERT_EQ(key_bindings()[ActionJump], kKeyW);
     ASSERT_EQ(key_bindings()[ActionForward], kKeyS);
     look();
@@ -187,7 +191,7 @@ TEST_F(Gamepad, PulledPadLetsGoAndADriftingStickWaitsToBeCentred) {
     input.pull_pad();
     look();
     EXPECT_FALSE(pass().want_forward);
-    EXPECT_FALSE(pad_connected());
+    EXPECT_FALSE(session->pad.connected);
 
     // Back in with both sticks off centre and A held: none of it counts.
     input.plug_pad();
@@ -198,9 +202,9 @@ TEST_F(Gamepad, PulledPadLetsGoAndADriftingStickWaitsToBeCentred) {
         look();
         const Player asked = pass();
         EXPECT_FALSE(asked.want_forward || asked.want_jump) << "pass " << i;
-        EXPECT_EQ(pad_look().x, 0.0f);
+        EXPECT_EQ(session->pad.look.x, 0.0f);
     }
-    EXPECT_TRUE(pad_connected());
+    EXPECT_TRUE(session->pad.connected);
     input.tilt(PadLeftY, -0.1f);
     input.tilt(PadRightX, 0.1f);
     input.release_button(PadA);
@@ -212,7 +216,7 @@ TEST_F(Gamepad, PulledPadLetsGoAndADriftingStickWaitsToBeCentred) {
     look();
     const Player asked = pass();
     EXPECT_TRUE(asked.want_forward && asked.want_jump);
-    EXPECT_GT(pad_look().x, 0.0f);
+    EXPECT_GT(session->pad.look.x, 0.0f);
 
     // Another pad in its place is plugged in anew.
     input.pad.id = 1;

@@ -1,9 +1,10 @@
-// The binding table, the per-pass poll, the latch handling of the scans
-// and the rebinding capture, driven by a scripted sticky keyboard.
+// The binding table, the per-pass poll, what the reads and scans consume
+// and the rebinding capture, driven by a scripted keyboard.
 #include <gtest/gtest.h>
 
 #include "app/key_bindings.h"
 #include "app/key_codes.h"
+#include "app/key_reads.h"
 #include "scripted_platform.h"
 #include "scene_builder.h"
 
@@ -19,9 +20,19 @@ protected:
     }
     void TearDown() override { use_scripted_platform(nullptr); }
 
-    void poll() { poll_bound_actions(key_bindings, player, free_camera, orthographic); }
+    // One loop pass's record taken in, as the loop takes it.
+    void take() { reads.take(read_input(false)); }
+    void poll() {
+        take();
+        poll_bound_actions(reads, key_bindings, player, free_camera, orthographic);
+    }
+    bool capture(int32_t action) {
+        take();
+        return capture_rebinding(reads, key_bindings, action);
+    }
 
     ScriptedPlatform keys;
+    KeyReads reads;
     KeyBindings key_bindings;
     Player player;
     bool free_camera = false;
@@ -57,7 +68,7 @@ TEST_F(KeyBindingsTest, LeftAndRightTogetherTurnLeftAndDropTheRightLatch) {
     poll();
     EXPECT_TRUE(player.want_turn);
     EXPECT_EQ(player.turn_right, 0);
-    EXPECT_FALSE(key_pressed(kKeyD));
+    EXPECT_FALSE(reads.read(kKeyD));
 
     player.clear_requests();
     keys.tap(kKeyD);
@@ -91,7 +102,7 @@ TEST_F(KeyBindingsTest, LastThrowKeyReadWinsAndCamerasEndOnTheLaterKey) {
 TEST_F(KeyBindingsTest, AShortTapIsSeenOnceAHeldKeyEveryPass) {
     keys.tap(kKeyW);
     poll();
-    flush_keys();
+    reads.flush();
     EXPECT_TRUE(player.want_forward);
     player.clear_requests();
     poll();
@@ -101,7 +112,7 @@ TEST_F(KeyBindingsTest, AShortTapIsSeenOnceAHeldKeyEveryPass) {
     for (int pass = 0; pass < 3; ++pass) {
         player.clear_requests();
         poll();
-        flush_keys();
+        reads.flush();
         EXPECT_TRUE(player.want_jump) << "pass " << pass;
     }
 }
@@ -109,30 +120,32 @@ TEST_F(KeyBindingsTest, AShortTapIsSeenOnceAHeldKeyEveryPass) {
 TEST_F(KeyBindingsTest, FlushClearsEveryLatchAnyKeyStopsAtTheFirst) {
     keys.tap(kKeyA);
     keys.tap(kKeyEscape);
-    flush_keys();
-    EXPECT_FALSE(any_key_pressed());
+    take();
+    reads.flush();
+    EXPECT_FALSE(reads.read_any());
 
     keys.tap(kKeyA);
     keys.tap(kKeyW);
-    EXPECT_TRUE(any_key_pressed());
-    EXPECT_FALSE(key_pressed(kKeyA));
-    EXPECT_TRUE(key_pressed(kKeyW));
+    take();
+    EXPECT_TRUE(reads.read_any());
+    EXPECT_FALSE(reads.read(kKeyA));
+    EXPECT_TRUE(reads.read(kKeyW));
 }
 
 TEST_F(KeyBindingsTest, BindingATakenKeySwaps) {
     keys.tap(kKeyW);
-    EXPECT_TRUE(capture_rebinding(key_bindings, ActionJump));
+    EXPECT_TRUE(capture(ActionJump));
     EXPECT_EQ(key_bindings[ActionJump], kKeyW);
     EXPECT_EQ(key_bindings[ActionForward], kKeyS);
 
     keys.tap(kKeyS);
-    EXPECT_TRUE(capture_rebinding(key_bindings, ActionForward));
+    EXPECT_TRUE(capture(ActionForward));
     EXPECT_EQ(key_bindings[ActionForward], kKeyS);
     EXPECT_EQ(key_bindings[ActionJump], kKeyW);
 
     // A free key just moves the binding.
     keys.tap(kKeyUp);
-    EXPECT_TRUE(capture_rebinding(key_bindings, ActionLeft));
+    EXPECT_TRUE(capture(ActionLeft));
     EXPECT_EQ(key_bindings[ActionLeft], kKeyUp);
     EXPECT_EQ(key_bindings.size(), size_t(kBindableActionCount));
 }
@@ -140,16 +153,16 @@ TEST_F(KeyBindingsTest, BindingATakenKeySwaps) {
 TEST_F(KeyBindingsTest, CaptureTakesTheHighestCodeAndClearsAllLatches) {
     keys.tap(kKeyA);
     keys.tap(kKeySpace);
-    EXPECT_TRUE(capture_rebinding(key_bindings, ActionGra0));
+    EXPECT_TRUE(capture(ActionGra0));
     EXPECT_EQ(key_bindings[ActionGra0], kKeyA);
-    EXPECT_FALSE(any_key_pressed());
+    EXPECT_FALSE(reads.read_any());
 }
 
 TEST_F(KeyBindingsTest, EscapeCancelsNothingPressedKeepsWaiting) {
     KeyBindings before = key_bindings;
-    EXPECT_FALSE(capture_rebinding(key_bindings, ActionJump));
+    EXPECT_FALSE(capture(ActionJump));
     keys.tap(kKeyEscape);
-    EXPECT_TRUE(capture_rebinding(key_bindings, ActionJump));
+    EXPECT_TRUE(capture(ActionJump));
     EXPECT_EQ(key_bindings, before);
 }
 
@@ -157,8 +170,9 @@ TEST_F(KeyBindingsTest, HeldForwardWalksThePlayerOutOfTheGate) {
     Scene s;
     s.city.init();
     s.before_pass = [&] {
-        poll_bound_actions(key_bindings, s.player, free_camera, orthographic);
-        flush_keys();
+        take();
+        poll_bound_actions(reads, key_bindings, s.player, free_camera, orthographic);
+        reads.flush();
     };
     keys.press(kKeyW);
     s.run_passes(5);

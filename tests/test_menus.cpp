@@ -163,6 +163,28 @@ TEST_F(ControlsMenuLoop, OptionsCursorLineWhenTheMenuComesOnScreenAndWhenTheCurs
     EXPECT_EQ(count(), 7);
 }
 
+// Keys pressed as people press them, down for about 0.15 s with a gate
+// opening meanwhile: Down moves the cursor once, and the Enter that starts
+// the wait for a key is not taken as that key once it comes up.
+TEST_F(ControlsMenuLoop, AKeyDownAcrossAGateActsOnceAndIsNotTheKeyItWaitsFor) {
+    const auto across_the_next_gate = [&](int key) {
+        const double opens = session->clock.tick_base + 0.8;
+        input.hold(key, opens - 0.1, opens + 0.05);
+        frames(60, 1.0 / 60.0);
+    };
+    across_the_next_gate(kKeyDown);
+    EXPECT_EQ(session->screens.controls_cursor, ActionRight);
+    across_the_next_gate(kKeyEnter);
+    ASSERT_TRUE(session->rebinding);
+    frames(100, 1.0 / 60.0);
+    EXPECT_TRUE(session->rebinding);
+    EXPECT_EQ(session->screens.controls_cursor, ActionRight);
+    across_the_next_gate(kKeyW);
+    EXPECT_FALSE(session->rebinding);
+    EXPECT_EQ(key_bindings()[ActionRight], kKeyW);
+    EXPECT_EQ(key_bindings()[ActionForward], kKeyD);
+}
+
 TEST_F(ControlsMenuLoop, EnterWaitsForAKeyTheNextGateBindsItResetAndReturn) {
     for (int i = 0; i < 3; ++i) gate(kKeyDown);  // JUMP
     gate(kKeyEnter);

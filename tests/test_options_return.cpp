@@ -60,12 +60,6 @@ struct OptionsReturn : LoopFixture {
         }
         return count;
     }
-    // A key the game read while it was down reads as pressed once more after
-    // it comes up: sticky keys latch every release.
-    void let_go(int key) {
-        input.release(key);
-        input.tap(key);
-    }
     SettingsText kept() const {
         std::ifstream file(session->settings_path, std::ios::binary);
         return parse_settings(std::string(std::istreambuf_iterator<char>(file), {}));
@@ -116,7 +110,7 @@ TEST_F(OptionsReturn, EscapeLeavesAsReturnDoesButNotWithThePressThatOpenedTheMen
     for (int i = 0; i < 100 && game_state() == Playing; ++i) frame(kSixtyFps);
     ASSERT_EQ(game_state(), OptionsMenu);
     frames(20, kSixtyFps);  // the first gate opens at once
-    let_go(kKeyEscape);
+    input.release(kKeyEscape);
     frames(120, kSixtyFps);
     ASSERT_EQ(game_state(), OptionsMenu);
 
@@ -126,7 +120,7 @@ TEST_F(OptionsReturn, EscapeLeavesAsReturnDoesButNotWithThePressThatOpenedTheMen
     input.press(kKeyEscape);
     frames(120, kSixtyFps);  // held: the menu stays
     EXPECT_EQ(game_state(), OptionsMenu);
-    let_go(kKeyEscape);
+    input.release(kKeyEscape);
     frames(50, kSixtyFps);
     EXPECT_EQ(game_state(), Playing);
     EXPECT_EQ(session->grenade.blast_radius, 1);

@@ -81,12 +81,14 @@ TEST_F(CameraUpdate, RightStickTurnsAtItsRatePerSecondOutsideItsDeadZone) {
     platform.plug_pad();
     PadKeys no_keys;
     no_keys.fill(kNoKey);
-    sample_pad(no_keys);  // connected centred
-    CameraInputReader reader;
+    PadReader pad;
+    InputFrame pass = read_input(true);
+    pad.feed(pass, no_keys);  // connected centred
     const auto tilt = [&](int axis, float value) {
         platform.tilt(axis, value);
-        sample_pad(no_keys);
-        const CameraInputs read = reader.read(in.now);
+        pass = read_input(true);
+        pad.feed(pass, no_keys);
+        const CameraInputs read = camera_inputs(pass, pad.look, in.now);
         in.turn_left_rate = read.turn_left_rate;
         in.turn_up_rate = read.turn_up_rate;
     };
@@ -138,17 +140,18 @@ TEST_F(CameraUpdate, ProjectionSwitchesAreExactAndIndependentOfTheView) {
     EXPECT_EQ(camera.projection_matrix, perspective);
 }
 
-// The play state measures the mouse against the window's centre as it is
-// now, puts the cursor back there, and reads the arrows and right Shift.
-// Right after a resize the cursor left at the old centre is no movement.
-TEST(CameraInputs, CursorFromTheWindowCentreIsPutBackAndArrowsAreRead) {
+// In play the cursor steers: its distance from the window's centre as it is
+// now is the movement, and it is put back there; right after a resize the
+// cursor left at the old centre is no movement. The camera reads the arrows
+// and right Shift as they are held: a tap is a press, which the record keeps
+// for the decision pass, and never moves the camera.
+TEST(CameraInputs, CursorFromTheWindowCentreIsPutBackAndHeldArrowsAreRead) {
     ScriptedPlatform platform;
     use_scripted_platform(&platform);
-    CameraInputReader reader;
-    reader.read(7.4);
+    read_input(true);
     platform.window_width = 1280;  // maximised, say
     platform.window_height = 1024;
-    CameraInputs in = reader.read(7.45);
+    CameraInputs in = camera_inputs(read_input(true), PadLook{}, 7.45);
     EXPECT_EQ(in.look_left, 0.0);
     EXPECT_EQ(in.look_up, 0.0);
     EXPECT_EQ(platform.cursor_x, 640.0);
@@ -156,16 +159,22 @@ TEST(CameraInputs, CursorFromTheWindowCentreIsPutBackAndArrowsAreRead) {
     platform.cursor_y = 500.0;
     platform.tap(kKeyUp);
     platform.press(kKeyRightShift);
-    in = reader.read(7.5);
+    const InputFrame pass = read_input(true);
+    in = camera_inputs(pass, PadLook{}, 7.5);
     EXPECT_EQ(in.now, 7.5);
     EXPECT_EQ(in.look_left, -10.0);
     EXPECT_EQ(in.look_up, 12.0);
     EXPECT_EQ(platform.cursor_x, 640.0);
     EXPECT_EQ(platform.cursor_y, 512.0);
-    EXPECT_TRUE(in.forward && in.fast);
-    EXPECT_FALSE(in.back || in.left || in.right);
-    in = reader.read(7.6);  // the tap was read once
-    EXPECT_FALSE(in.forward);
-    EXPECT_EQ(in.look_left, 0.0);
+    EXPECT_TRUE(in.fast);
+    EXPECT_FALSE(in.forward || in.back || in.left || in.right);
+    EXPECT_EQ(pass.presses[kKeyUp], 1);
+    platform.press(kKeyUp);
+    EXPECT_TRUE(camera_inputs(read_input(true), PadLook{}, 7.6).forward);
+
+    // Outside play the cursor is the player's own: left where it is.
+    platform.cursor_x = 20.0;
+    EXPECT_EQ(read_input(false).cursor_dx, 0.0);
+    EXPECT_EQ(platform.cursor_x, 20.0);
     use_scripted_platform(nullptr);
 }

@@ -58,6 +58,7 @@ TEST_F(RoundRules, DeathsRecordTheirCauseAndLaterRulesWin) {
     game_state() = Playing;
     input.tap(kKeyF8);
     input.tap(kKeyF10);
+    s.keys.take(read_input(false));
     read_cheat_keys(s, out);
     apply_round_rules(s);
     EXPECT_EQ(game_state(), DeathMessage);

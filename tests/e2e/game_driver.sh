@@ -153,10 +153,8 @@ game_wait_frames() {
   done
 }
 
-# game_key KEY...: taps each key in turn; GLFW's sticky keys keep the press
-# until the game samples the keyboard. Down and up go out together: a key
-# the game reads while it is still down is latched again when it comes up,
-# so a menu whose gate opens on consecutive frames would take it twice.
+# game_key KEY...: taps each key in turn; the game counts the press until
+# it samples the keyboard, however short the tap.
 game_key() {
   game_running || game_fail "the game is not running (key $*)"
   xdotool key --delay 0 "$@" || game_fail "xdotool could not press $*"

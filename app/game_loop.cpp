@@ -11,7 +11,10 @@
 #include "render/camera.h"
 
 bool run_logic_pass(GameSession& s, std::ostream& out) {
-    const double now = platform_time();
+    return run_logic_at(s, platform_time(), out);
+}
+
+bool run_logic_at(GameSession& s, double now, std::ostream& out) {
     report_frame_time(s.clock, now, out);
     if (window_should_close()) return false;
     s.bite_time.counts_ticks = s.settings.pace == PaceReal;

@@ -22,6 +22,7 @@
 #include "app/key_reads.h"
 #include "app/loop_clock.h"
 #include "app/menu_escape.h"
+#include "app/replay_session.h"
 #include "app/pad_input.h"
 #include "app/settings.h"
 #include "app/shown_statistics.h"
@@ -60,6 +61,8 @@ struct GameSession {
     ScentMap scent;
     BiteTime bite_time;
     KeyBindings key_bindings;
+    ReplayRecording recording;  // this game's, at the real pace
+    ReplayPlayback playback;    // a recorded game played back instead of the keys
     int32_t time_left = kRoundTime;
     bool hero_message_pending = true;
     LoopClock clock;
@@ -102,7 +105,8 @@ struct GameSession {
     GameSession& operator=(const GameSession&) = delete;
 };
 
-// A new game's start, before its character is chosen: the random sources
-// from `seeds`, the bite time from zero and the pack ready to bite (the
-// screens before a game always outlast the bite interval).
+// A new game's start, before its character is chosen: the counters, the
+// default bindings, the countdown and pass clocks from zero, the random
+// sources from `seeds`, the bite time from zero and the pack ready to bite
+// (the screens before a game always outlast the bite interval).
 void begin_game(GameSession& session, RandomSeeds seeds);

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <map>
 
+#include "app/pass_commands.h"
+
 struct KeyReads;
 struct Player;
 
@@ -49,6 +51,8 @@ using KeyBindings = std::map<int32_t, int32_t>;
 void reset_default_bindings(KeyBindings& key_bindings);
 // Turns the bound keys that read pressed into the player's requests and
 // the camera switches. Once per decision pass of play.
+// The same reads as a pass's commands, without acting on them.
+PassCommands read_bound_actions(KeyReads& keys, KeyBindings& key_bindings);
 void poll_bound_actions(KeyReads& keys, KeyBindings& key_bindings, Player& player,
                         bool& free_camera, bool& orthographic);
 // One look at the keyboard while the controls menu waits for a key for

@@ -4,6 +4,7 @@
 #include "app/key_bindings.h"
 #include "app/key_codes.h"
 #include "app/platform.h"
+#include "app/replay_session.h"
 #include "app/settings_apply.h"
 #include "app/state_families.h"
 #include "app/state_table.h"
@@ -13,6 +14,7 @@ namespace {
 // RETURN and Escape alike: the menu's values take effect, play resumes.
 void back_to_play(GameSession& s, std::ostream& out) {
     return_from_options(s, out);
+    record_menu_left(s);
     enter_state(s, Playing);
 }
 
@@ -76,6 +78,10 @@ void options_menu_logic(GameSession& s, double now, std::ostream& out) {
     // Read on every frame, not only at the gate, so that a release between
     // two gate openings is seen and no press of it is left unread when play
     // resumes.
+    if (s.playback.active) {
+        leave_menu_as_recorded(s, out);
+        return;
+    }
     s.options_escape.watch(s.keys.read(kKeyEscape));
     if (!menu_gate_open(s.clock, now)) return;
     handle_options_key(s, out);

@@ -7,6 +7,7 @@
 #include "app/game_state.h"
 #include "app/key_bindings.h"
 #include "app/key_codes.h"
+#include "app/replay_session.h"
 #include "app/round_rules.h"
 #include "app/state_families.h"
 #include "app/state_table.h"
@@ -78,13 +79,18 @@ void playing_logic(GameSession& s, double now, std::ostream& out) {
 
 void decision_pass(GameSession& s, double now, std::ostream& out) {
     s.clock.pass_accumulator = 0.0;
-    if (s.keys.read(kKeyEscape)) {
+    const PassCommands c = take_pass_commands(s, out);
+    if (c.escape) {
         enter_state(s, OptionsMenu);
         catch_up_menu_gate(s.clock, now);
     }
-    read_cheat_keys(s, out);
-    poll_bound_actions(s.keys, s.key_bindings, s.player, s.camera.free_camera, s.camera.orthographic);
-    s.keys.flush();
+    if (c.cheat != CheatNone) {
+        s.cheat_code = c.cheat;
+        s.debug_key_used = true;
+    }
+    request_actions(c, s.player);
+    // A replay's watcher keeps the camera where they put it.
+    if (!s.playback.active) switch_camera(c, s.camera.free_camera, s.camera.orthographic);
 
     s.player.decision_update(s.world);
     // The blast and the bite show from the pass their rules act in.
@@ -96,6 +102,7 @@ void decision_pass(GameSession& s, double now, std::ostream& out) {
     for (Ant& ant : s.ants) ant.decision_update(s.world);
     if (bitten_now(before_bites, s.player.state)) start_bite_flash(s.effects, s.clock.play_ticks);
     if (!s.ants.empty()) s.ants.front().decay_scent(s.world);
+    note_pass_hash(s);
 }
 
 void playing_text(const GameSession& s, StatePicture& picture) {

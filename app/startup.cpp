@@ -11,6 +11,9 @@
 #include "app/game_loop.h"
 #include "app/game_session.h"
 #include "app/game_state.h"
+#include "app/replay_check.h"
+#include "app/replay_session.h"
+#include "app/replay_watch.h"
 #include "app/pad_mappings.h"
 #include "app/platform.h"
 #include "app/presentation.h"
@@ -133,7 +136,7 @@ bool start_up(RunningGame& game) {
     return true;
 }
 
-void main_loop(RunningGame& game) {
+void main_loop(RunningGame& game, ReplayWatch* watch) {
     GameSession& s = *game.session;
     Presentation& p = *game.presentation;
     int32_t reported_state = -1;  // so the first state is reported too
@@ -143,7 +146,8 @@ void main_loop(RunningGame& game) {
         int framebuffer_width = 0, framebuffer_height = 0;
         get_framebuffer_size(framebuffer_width, framebuffer_height);
         const PictureRect picture = begin_frame_picture(framebuffer_width, framebuffer_height);
-        if (!run_logic_pass(s, std::cout)) break;
+        const bool going = watch ? watch_replay_pass(s, *watch, std::cout) : run_logic_pass(s, std::cout);
+        if (!going) break;
         follow_music_volume(p, s.music_volume);
         draw_game_state(p, s, picture, std::cout);
         show_frame();
@@ -165,6 +169,18 @@ int run_game() {
     RunningGame game;
     if (!start_up(game)) return -1;
     main_loop(game);
+    shut_down(game);
+    return 0;
+}
+
+int run_replay(const std::string& path) {
+    Replay replay;
+    if (!load_replay_file(path, replay, std::cout)) return 1;
+    RunningGame game;
+    if (!start_up(game)) return -1;
+    start_playback(*game.session, replay);
+    ReplayWatch watch;
+    main_loop(game, &watch);
     shut_down(game);
     return 0;
 }

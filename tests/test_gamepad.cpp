@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kKeySpace = 32;
+
 constexpr double kGate = 0.85;  // a little over the 0.8 s menu gate
 
 struct Gamepad : LoopFixture {

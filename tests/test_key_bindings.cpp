@@ -9,7 +9,7 @@
 #include "scene_builder.h"
 
 namespace {
-constexpr int kKeySpace = 32;
+
 
 class KeyBindingsTest : public ::testing::Test {
 protected:

@@ -1,5 +1,7 @@
 #include "app/game_end.h"
 
+#include <ostream>
+
 #include "app/best_scores_file.h"
 #include "app/game_session.h"
 #include "app/platform.h"
@@ -7,6 +9,8 @@
 
 void finish_game(GameSession& s, std::ostream& out) {
     BestScoresShown& shown = s.best_scores;
+    // The terminal keeps what the time-up screen shows.
+    out << "Game over: score " << s.score << ", rescues " << s.rescued_count << std::endl;
     if (s.playback.active) {
         // A played-back game is no new game: the table is not touched.
         s.playback.finished = true;

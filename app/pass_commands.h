@@ -27,7 +27,7 @@ struct PassCommands {
     int32_t projection = ProjectionKeep;
 };
 
-// The largest packed value; every number from 0 to it unpacks.
+// No packed value is larger; not every smaller one is a pass's.
 constexpr uint32_t kMostPackedCommands = 0x3fff;
 uint32_t pack_commands(const PassCommands& commands);
 // False for a number no pass can have packed.

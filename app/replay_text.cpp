@@ -69,7 +69,9 @@ struct Reader {
     std::string problem;
 
     bool fail(const std::string& what, const std::string& expected, std::string_view found) {
-        problem = what + ": expected " + expected + ", found " + shown_in_report(found);
+        const bool words = found == "an empty file" || found.find("the end of the file") == 0;
+        problem = what + ": expected " + expected + ", found " +
+                  (words ? std::string(found) : shown_in_report(found));
         return false;
     }
     std::string where() const { return "line " + std::to_string(next); }
@@ -122,7 +124,8 @@ bool read_header(Reader& in, Replay& r) {
     if (!in.line(w) || w.size() != 2 || w[0] != kFirstWord) {
         return in.fail("first line", std::string("\"") + kFirstWord + " " +
                                           std::to_string(kReplayVersion) + "\"",
-                       in.lines.empty() ? std::string_view("an empty file") : in.lines[0]);
+                       in.lines[0].empty() && in.lines.size() == 1 ? std::string_view("an empty file")
+                                                                   : in.lines[0]);
     }
     if (w[1] != std::to_string(kReplayVersion)) {
         return in.fail("version", std::to_string(kReplayVersion), w[1]);
@@ -208,7 +211,7 @@ bool parse_replay(std::string_view text, Replay& r, std::string& problem) {
             ok = in.fail("last line", "\"end SCORE RESCUES\"", "the end of the file (cut short)");
             break;
         }
-        ok = read_entry(in, r, words);
+        if (!words.empty()) ok = read_entry(in, r, words);
     }
     while (ok && in.next < in.lines.size() && in.lines[in.next].empty()) ++in.next;
     if (ok && in.next < in.lines.size()) ok = in.fail("after end", "nothing", in.lines[in.next]);

@@ -47,7 +47,6 @@ InputFrame read_input(bool steer) {
     return frame;
 }
 
-PadState read_pad() { return doors.read_pad(); }
 bool add_pad_mappings(const std::string& text) { return doors.add_pad_mappings(text.c_str()); }
 void get_cursor_pos(double& x, double& y) { doors.get_cursor_pos(x, y); }
 void set_cursor_pos(double x, double y) { doors.set_cursor_pos(x, y); }

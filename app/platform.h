@@ -71,6 +71,7 @@ struct PlatformDoors {
     std::string (*today)() = windowless::today;
     UserFolders (*user_folders)() = windowless::user_folders;
     std::string (*executable_path)(const char*) = windowless::executable_path;
+    // The first connected joystick that is known as a gamepad, as it is now.
     PadState (*read_pad)() = windowless::no_pad;
     bool (*add_pad_mappings)(const char*) = windowless::refuse_text;
 };
@@ -98,8 +99,6 @@ double platform_time();
 // the window's centre is the movement, and it is put back there; otherwise
 // it is left where it is and the movement is zero. Nothing else reads keys.
 InputFrame read_input(bool steer);
-// The first connected joystick that is known as a gamepad, as it is now.
-PadState read_pad();
 // Gamepad mappings in the format of SDL's gamecontrollerdb.txt, one or
 // more lines; false when the platform rejects any of them.
 bool add_pad_mappings(const std::string& text);

@@ -60,10 +60,13 @@ struct ScriptedPlatform {
         press(key);
         release(key);
     }
-    // Down from `from` until `until` on the scripted clock.
+    // The same at a time on the scripted clock.
+    void press_at(double at, int key) { timeline.push_back({at, key, true}); }
+    void release_at(double at, int key) { timeline.push_back({at, key, false}); }
+    // Down from `from` until `until`.
     void hold(int key, double from, double until) {
-        timeline.push_back({from, key, true});
-        timeline.push_back({until, key, false});
+        press_at(from, key);
+        release_at(until, key);
     }
     void advance(double seconds) { now += seconds; }
 

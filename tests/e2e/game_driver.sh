@@ -7,6 +7,7 @@
 #   game_start build/swarmfall        # own Xvfb, own config and data folders, stdout captured
 #   game_wait_line '^state 1 '        # next matching output line after the last one waited on
 #   game_key g                        # one tap; xdotool key names (Return, Escape, F8, w ...)
+#   game_hold Up 0.7                  # down for 0.7 s, then up
 #   game_shot /path/shot.png          # screenshot of the game window
 #   game_wait_colour X Y W H '#303090' 20   # until 20 pixels of the box (window pixels,
 #                                           # from the top left) are near that colour
@@ -158,6 +159,14 @@ game_wait_frames() {
 game_key() {
   game_running || game_fail "the game is not running (key $*)"
   xdotool key --delay 0 "$@" || game_fail "xdotool could not press $*"
+}
+
+# game_hold KEY SECONDS: one key down that long, then up, as a slow tap.
+game_hold() {
+  game_running || game_fail "the game is not running (key $1)"
+  xdotool keydown "$1" || game_fail "xdotool could not press $1"
+  sleep "$2"
+  xdotool keyup "$1" || game_fail "xdotool could not let go of $1"
 }
 
 # game_shot FILE: the game window as a PNG.

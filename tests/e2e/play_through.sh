@@ -2,8 +2,8 @@
 # Plays the real game through with real key presses: title, character,
 # story, a turn, a step and a throw, the options and controls menus and back,
 # a death, a rescue with its score screens, a time-out with the best scores
-# back to the title, Escape into the options menu and out again, and EXIT
-# from the options menu with status 0.
+# back to the title, Escape into the options menu and out again, and a slow
+# tap of Up (down for 0.7 s) to EXIT, which ends the game with status 0.
 # Usage: play_through.sh path/to/swarmfall
 set -uo pipefail
 # The limits are set before the driver is read, which keeps what it finds.
@@ -121,7 +121,15 @@ game_key Escape
 game_wait_line '^state 4 Playing'
 game_key Escape
 game_wait_line '^state 9 OptionsMenu'
-options_cursor_up_to 6            # EXIT
+game_wait_colour $(options_row 0) "$menu_ink" 10
+# A slow tap, down for most of the gate's 0.8 s so that a gate opens while
+# it is down: one move (to EXIT), and none more when it comes up.
+cursor_lines="$(grep -c '^114$' "$GAME_TMP/stdout")"
+game_hold Up 0.7
+game_wait_colour $(options_row 6) "$menu_ink" 10
+sleep 1.7                         # two more gate openings
+moves=$(($(grep -c '^114$' "$GAME_TMP/stdout") - cursor_lines))
+[ "$moves" -eq 1 ] || game_fail "one slow tap of Up moved the options cursor $moves times"
 game_key Return
 game_wait_exit 0
 echo "played through"

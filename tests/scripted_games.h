@@ -41,14 +41,15 @@ struct RecordedGame {
 constexpr double kRecordingFrame = 0.05;  // 20 frames a second
 constexpr double kMenuKeyGap = 0.9;       // one key per opening of the gate
 
-// The three games of tests/replays: walks, turns, climbs and throws; the
+// The two games of tests/replays: walks, turns, climbs and throws; the
 // girl's with a rescue, the options menu changing DAMAGE and RADIUS, and a
 // death, ended by the time-up key; the boy's, played after hers in the same
-// run, to the end of its countdown.
+// run (so it starts on the trail her ants left), up the street into the
+// ants' bites and on to the end of its countdown.
 inline std::vector<GamePlan> scripted_plans() {
     using P = PlayStep;
     GamePlan girl{"girl-rescue-menu", true, {}, {}};
-    girl.steps = {P{10, kKeyW, 3.0}, P{80, kKeyD}, P{90, kKeyW, 2.0}, P{140, kKeyH},
+    girl.steps = {P{10, kKeyW, 6.0}, P{80, kKeyD}, P{90, kKeyW, 2.0}, P{140, kKeyH},
                   P{160, kKeyA}, P{170, kKeyS}, P{175, kKeyW, 1.2}, P{200, kKeyK},
                   P{260, kKeyF8}, P{300, kKeyW, 4.0}, P{320, kKeyEscape}, P{420, kKeyL},
                   P{440, kKeyD}, P{450, kKeyW, 6.0}, P{600, kKeyJ}, P{700, kKeyF10},
@@ -56,8 +57,9 @@ inline std::vector<GamePlan> scripted_plans() {
     girl.menu_keys = {kKeyDown, kKeyRight, kKeyRight, kKeyDown, kKeyLeft, kKeyDown, kKeyDown,
                       kKeyDown, kKeyEnter};
     GamePlan boy{"boy-countdown", false, {}, {}};
+    boy.steps.push_back(P{10, kKeyW, 7.0});  // up the street, into the ants' sight
     for (int i = 0; i < 400; ++i) {
-        const int at = 20 + i * 50;
+        const int at = 200 + i * 50;
         boy.steps.push_back(P{at, kKeyW, 1.5});
         boy.steps.push_back(P{at + 35, i % 3 == 0 ? kKeyA : kKeyD, 0.0});
         if (i % 4 == 1) boy.steps.push_back(P{at + 40, kKeyH + (i / 4) % 4, 0.0});

@@ -14,7 +14,6 @@
 
 namespace {
 
-
 constexpr double kGate = 0.85;  // a little over the 0.8 s menu gate
 
 struct Gamepad : LoopFixture {

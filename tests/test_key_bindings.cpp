@@ -10,7 +10,6 @@
 
 namespace {
 
-
 class KeyBindingsTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -1,5 +1,5 @@
 // Replays: the committed recorded games played back to their score, rescues
-// and actors after every decision pass at 20 and 200 frames a second and as
+// and actors after every decision pass at 20, 60 and 200 frames a second and as
 // fast as the check runs; a game recorded live played back alike; the file
 // read back as written, and every damaged file named in one line; where the
 // replays are kept and which ones go.
@@ -16,6 +16,7 @@
 
 namespace {
 constexpr double kTwentyFps = 0.05;
+constexpr double kSixtyFps = 1.0 / 60.0;  // frames that fall across the ticks
 constexpr double kTwoHundredFps = 0.005;
 
 struct Played {
@@ -53,7 +54,7 @@ TEST(Replays, RecordedGamesPlayBackAlikeAtAnyFrameRate) {
         const std::vector<uint64_t> recorded =
             read_hashes(std::string(SWARMFALL_TEST_REPLAYS) + "/" + plan.name + ".hashes");
         ASSERT_EQ(recorded.size(), replay.passes.size());
-        for (double frame : {kTwentyFps, kTwoHundredFps, kFastestFrameSeconds}) {
+        for (double frame : {kTwentyFps, kSixtyFps, kTwoHundredFps, kFastestFrameSeconds}) {
             SCOPED_TRACE(frame);
             const Played p = play_at(replay, frame);
             EXPECT_TRUE(p.outcome.finished);

@@ -7,6 +7,7 @@
 #include "app/key_bindings.h"
 #include "app/pad_layouts.h"
 #include "app/platform.h"
+#include "app/replay_session.h"
 #include "app/state_table.h"
 #include "render/camera.h"
 
@@ -15,7 +16,7 @@ bool run_logic_pass(GameSession& s, std::ostream& out) {
 }
 
 bool run_logic_at(GameSession& s, double now, std::ostream& out) {
-    report_frame_time(s.clock, now, out);
+    report_frame_time(s.clock, looker_time(s, now), out);
     if (window_should_close()) return false;
     s.bite_time.counts_ticks = s.settings.pace == PaceReal;
     s.bite_time.wall_seconds = now;

@@ -42,7 +42,7 @@ void run_tick(GameSession& s, double now, std::ostream& out) {
 // One tick at most, with the camera between the countdown and the motion.
 void play_at_frame_pace(GameSession& s, double now, std::ostream& out) {
     if (play_frame_time(s.clock, now)) count_down(s);
-    update_camera(s.camera, camera_inputs(s.input, s.pad.look, now), s.player);
+    update_camera(s.camera, camera_inputs(s.input, s.pad.look, looker_time(s, now)), s.player);
     run_tick(s, now, out);
     apply_round_rules(s);
 }
@@ -62,7 +62,8 @@ void play_at_real_pace(GameSession& s, double now, std::ostream& out) {
         ++tick;
     } while (tick < due && s.state == Playing);
     clock.tick_fraction = s.state == Playing ? fraction_past_tick(clock, now) : 0.0f;
-    update_camera(s.camera, camera_inputs(s.input, s.pad.look, now), moved_on(s.player, clock.tick_fraction));
+    update_camera(s.camera, camera_inputs(s.input, s.pad.look, looker_time(s, now)),
+                  moved_on(s.player, clock.tick_fraction));
 }
 
 }  // namespace
@@ -74,7 +75,7 @@ void playing_logic(GameSession& s, double now, std::ostream& out) {
         play_at_real_pace(s, now, out);
     }
     if (s.state == TimeUpScreen) finish_game(s, out);
-    watch_play_frame(s.slow_frames, now, s.settings, s.settings_path, out);
+    watch_play_frame(s.slow_frames, looker_time(s, now), s.settings, s.settings_path, out);
 }
 
 void decision_pass(GameSession& s, double now, std::ostream& out) {

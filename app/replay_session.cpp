@@ -146,3 +146,7 @@ void note_pass_hash(GameSession& s) {
     if (s.recording.active) s.recording.pass_hashes.push_back(actors_hash(s));
     if (s.playback.active) s.playback.pass_hashes.push_back(actors_hash(s));
 }
+
+double looker_time(const GameSession& s, double now) {
+    return s.playback.watcher_time >= 0.0 ? s.playback.watcher_time : now;
+}

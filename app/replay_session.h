@@ -27,7 +27,15 @@ struct ReplayPlayback {
     bool ran_out = false;  // a pass or a menu the replay does not hold was asked for
     bool finished = false; // the time-up screen was reached
     std::vector<uint64_t> pass_hashes;
+    // The watcher's own clock, which the camera follows: the free camera
+    // flies at its speed while the replay is paused or sped up. Negative:
+    // no watcher, the camera follows the replay's clock.
+    double watcher_time = -1.0;
 };
+
+// The clock of whoever looks: the watcher's while a replay is watched, else
+// `now`. The camera and the frame-time line follow it.
+double looker_time(const GameSession& session, double now);
 
 // A hash of every actor's state (cells, facings, drawn positions, motions,
 // states, health, bite clocks) and of the countdown and score: two runs

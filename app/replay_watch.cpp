@@ -31,6 +31,7 @@ bool watch_replay_pass(GameSession& s, ReplayWatch& w, std::ostream& out) {
     if (w.last_real < 0.0) w.last_real = real;
     if (!w.paused) w.play_time += (real - w.last_real) * w.speed;
     w.last_real = real;
+    s.playback.watcher_time = real;
     if (!run_logic_at(s, w.play_time, out)) return false;
     if (s.input.pressed(kKeyEscape)) return false;
     // The time-up screen took its key: the replay is over.

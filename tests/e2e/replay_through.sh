@@ -9,6 +9,16 @@ GAME_TOTAL_LIMIT="${GAME_TOTAL_LIMIT:-300}"
 source "$(dirname "$0")/game_driver.sh"
 
 scene=(0 60 1024 560)   # the 3D view between the score line and the HUD
+hud_time=(627 692 115 38)  # the red time count
+
+# Pixels that differ between two screenshots in the box $3..$6.
+box_differs() {
+  convert "$1" -crop "${5}x${6}+${3}+${4}" +repage "$GAME_TMP/box_1.png"
+  convert "$2" -crop "${5}x${6}+${3}+${4}" +repage "$GAME_TMP/box_2.png"
+  local d
+  d="$(compare -metric AE -fuzz 5% "$GAME_TMP/box_1.png" "$GAME_TMP/box_2.png" null: 2>&1)"
+  echo "${d%%.*}"
+}
 binary="$(readlink -f "$1")"
 
 game_start "$1"
@@ -62,6 +72,19 @@ game_shot "$GAME_TMP/replay_start.png"
 [ -n "${REPLAY_SHOTS:-}" ] && cp "$GAME_TMP/replay_start.png" "$REPLAY_SHOTS/"
 game_wait_change "${scene[@]}"
 [ -n "${REPLAY_SHOTS:-}" ] && cp "$GAME_TMP/change.png" "$REPLAY_SHOTS/replay_moved.png"
+
+echo "paused: the countdown stands, the free camera flies"
+game_key space KP_4
+game_wait_frames 30
+game_shot "$GAME_TMP/paused_a.png"
+game_hold Up 1
+game_wait_frames 30
+game_shot "$GAME_TMP/paused_b.png"
+[ -n "${REPLAY_SHOTS:-}" ] && cp "$GAME_TMP/paused_b.png" "$REPLAY_SHOTS/"
+[ "$(box_differs "$GAME_TMP/paused_a.png" "$GAME_TMP/paused_b.png" "${hud_time[@]}")" -eq 0 ] ||
+  game_fail "the countdown moved while the replay was paused"
+[ "$(box_differs "$GAME_TMP/paused_a.png" "$GAME_TMP/paused_b.png" "${scene[@]}")" -gt 1000 ] ||
+  game_fail "the free camera did not move while the replay was paused"
 game_key Escape
 game_wait_exit 0
 echo "replayed"

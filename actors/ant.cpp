@@ -74,9 +74,10 @@ void Ant::decision_update(ActorRegistry& world) {
 // The clock gates the roll, and every successful roll restarts it, even
 // when nobody stands within reach.
 void Ant::try_bite(ActorRegistry& world) {
-    if (bite_clock.elapsed_seconds() < kAntBiteInterval) return;
-    if (platform_rand() % 100 >= kAntBiteChancePercent) return;
-    bite_clock.restart();
+    const double now = world.bite_time->now();
+    if (bite_clock.elapsed_seconds(now) < kAntBiteInterval) return;
+    if (world.random->draw() % 100 >= kAntBiteChancePercent) return;
+    bite_clock.restart(now);
     Player* player = world.player;
     if (player != nullptr && player->state != PlayerBitten && within_bite(*this, *player)) {
         bite(*player, bite_damage, PlayerBitten, PlayerDead);
@@ -94,15 +95,15 @@ void Ant::decide(ActorRegistry& world) {
         const int32_t px = quarry->cell_x;
         const int32_t py = quarry->cell_y;
         if (std::abs(cell_x - px) <= sight_range && std::abs(cell_y - py) <= sight_range) {
-            scent_at(cell_x, cell_y) += kAntScentDeposit;
-            if (random_unit() <= kAntChaseChance) {
+            world.scent->at(cell_x, cell_y) += kAntScentDeposit;
+            if (world.random->unit() <= kAntChaseChance) {
                 chase(world, px, py);
                 return;
             }
         }
     }
-    if (follow_scent(world) != 0 && random_unit() <= kAntScentChance) return;
+    if (follow_scent(world) != 0 && world.random->unit() <= kAntScentChance) return;
     wander(world);
 }
 
-void Ant::decay_scent() { fade_scent(scent_decay_percent); }
+void Ant::decay_scent(ActorRegistry& world) { world.scent->fade(scent_decay_percent); }

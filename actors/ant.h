@@ -1,6 +1,5 @@
 #pragma once
 #include "actors/actor.h"
-#include "actors/wall_clock.h"
 
 struct ActorRegistry;
 
@@ -30,15 +29,34 @@ constexpr float kAntWanderLeft = 0.2f;       // up to here: quarter turn left
 constexpr float kAntWanderRight = 0.3f;      // up to here: quarter turn right
 constexpr float kAntSideCoinLeft = 0.5f;     // blocked ahead: left at or below
 
-// Real-time stopwatch of the bite. It runs in wall time, menus included.
-// Tests wind it forward instead of sleeping; a restart clears the winding.
+constexpr double kBiteTicksPerSecond = 100.0;
+
+// What the bite clocks read, owned by the game. With the real pace it counts
+// the game's play ticks (300 ticks are the 3 s), so a game plays alike at any
+// frame rate and in a replay; with the frame pace it is the platform's clock,
+// menus included, set by the loop at every pass.
+struct BiteTime {
+    bool counts_ticks = true;
+    int64_t ticks = 0;  // play ticks of this game
+    double wall_seconds = 0.0;
+
+    double now() const { return counts_ticks ? double(ticks) / kBiteTicksPerSecond : wall_seconds; }
+};
+
+// Stopwatch of the bite, read against the game's BiteTime. Tests wind it
+// forward instead of waiting; a restart clears the winding.
 struct BiteClock {
-    double started = wall_clock_seconds();  // a copy keeps the original's start time
+    double started = 0.0;
     float wound_seconds = 0.0f;
 
-    float elapsed_seconds() const { return float(wall_clock_seconds() - started) + wound_seconds; }
-    void restart() {
-        started = wall_clock_seconds();
+    float elapsed_seconds(double now) const { return float(now - started) + wound_seconds; }
+    void restart(double now) {
+        started = now;
+        wound_seconds = 0.0f;
+    }
+    // As if the last roll were long ago: the next pass may roll.
+    void make_ready(double now) {
+        started = now - kAntBiteInterval;
         wound_seconds = 0.0f;
     }
 };
@@ -65,7 +83,7 @@ struct Ant : Actor {
     int32_t follow_scent(ActorRegistry& world);
     void wander(ActorRegistry& world);
     // Fades the whole scent map by this ant's `scent_decay_percent`.
-    void decay_scent();
+    void decay_scent(ActorRegistry& world);
 
     void start_walk(ActorRegistry& world);
     // Starts the quarter turn that heads for `wanted` from the current facing.

@@ -85,7 +85,7 @@ void Ant::chase(ActorRegistry& world, int32_t px, int32_t py) {
             } else if (dy == 0) {
                 return;
             } else {
-                switch_axis = double(random_unit()) >= kAntBlockedSwitchAxis;
+                switch_axis = double(world.random->unit()) >= kAntBlockedSwitchAxis;
             }
         }
         if (!switch_axis && dx != 0 && (dy >= dx || dy == 0)) return;
@@ -118,12 +118,12 @@ int32_t Ant::follow_scent(ActorRegistry& world) {
     for (int32_t f : order) {
         const CellXY cell = neighbour(cell_x, cell_y, f);
         if (!cell_free(world, cell.x, cell.y)) continue;
-        total += scent_at(cell.x, cell.y);
+        total += world.scent->at(cell.x, cell.y);
         candidates[count++] = {total, f};
     }
     if (total == 0) return 0;
 
-    const int32_t r = int32_t(random_unit() * float(total));
+    const int32_t r = int32_t(world.random->unit() * float(total));
     int32_t prev = 0;
     for (int i = 0; i < count; ++i) {
         const ScentCandidate& c = candidates[i];
@@ -143,11 +143,11 @@ int32_t Ant::follow_scent(ActorRegistry& world) {
 // Mostly idle; now and then a quarter turn, after which the turn's end
 // starts a one-cell walk.
 void Ant::wander(ActorRegistry& world) {
-    const float u = random_unit();
+    const float u = world.random->unit();
     if (u <= kAntWanderKeep) {
         const CellXY ahead = front_cell(*this);
         if (cell_free(world, ahead.x, ahead.y)) return;
-        const float v = random_unit();
+        const float v = world.random->unit();
         start_turn_toward(turned(facing, v <= kAntSideCoinLeft ? -1 : 1));
     } else if (u <= kAntWanderLeft) {
         start_turn_toward(turned(facing, -1));

@@ -10,6 +10,9 @@ struct Actor;
 struct Player;
 struct Hostage;
 struct Ant;
+struct BiteTime;
+struct GameRandom;
+struct ScentMap;
 
 enum Occupant : int32_t {
     OccupantPlayer = 0,
@@ -25,6 +28,10 @@ struct ActorRegistry {
     Player* player = nullptr;
     Hostage* hostage = nullptr;
     std::vector<Ant>* ants = nullptr;
+    // The game's own random sources, ant trail and bite time.
+    GameRandom* random = nullptr;
+    ScentMap* scent = nullptr;
+    const BiteTime* bite_time = nullptr;
 
     // The pack's size is the list's own: nothing else keeps a count.
     int32_t ant_count() const;

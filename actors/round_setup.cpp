@@ -49,8 +49,8 @@ glm::vec3 random_free_cell(const CityGrid& city, const ActorRegistry& world) {
         return cell_at(city, x, y, 1) != CellBlock && occupant_at(world, x, y, 1) == OccupantNone;
     };
     for (int draw = 0; draw < kFreeCellDraws; ++draw) {
-        const int x = platform_rand() % kFreeCellSpan + kFreeCellFirst;
-        const int y = platform_rand() % kFreeCellSpan + kFreeCellFirst;
+        const int x = world.random->draw() % kFreeCellSpan + kFreeCellFirst;
+        const int y = world.random->draw() % kFreeCellSpan + kFreeCellFirst;
         if (is_free(x, y)) return {float(x), float(y), 1.0f};
     }
     // A source that keeps drawing taken cells must not hold the game for ever.
@@ -96,7 +96,7 @@ void setup_round(const CityGrid& city, Grenade& grenade, Player& player, Hostage
                  std::vector<Ant>& ants, std::vector<glm::vec3>& ant_starts, int32_t round_index,
                  bool& hero_message_pending, ActorRegistry& world) {
     hero_message_pending = true;
-    const glm::vec3 spot = hostage_spots()[size_t(platform_rand() % kHostageSpotCount)];
+    const glm::vec3 spot = hostage_spots()[size_t(world.random->draw() % kHostageSpotCount)];
 
     place(grenade, city, kGrenadeRestCell);
     grenade.phase = GrenadeHeld;
@@ -119,6 +119,7 @@ void setup_round(const CityGrid& city, Grenade& grenade, Player& player, Hostage
 
     while (int64_t(ants.size()) != wanted && ants.size() < size_t(kMaxAnts)) {
         ants.push_back(Ant());  // a copy of a fresh ant: it gets its own sound
+        ants.back().bite_clock.restart(world.bite_time->now());
         ant_starts.push_back(random_free_cell(city, world));
     }
     while (ant_starts.size() < ants.size()) ant_starts.push_back(random_free_cell(city, world));

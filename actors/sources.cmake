@@ -3,10 +3,9 @@ target_sources(swarmfall_game PRIVATE
   actors/actor.cpp
   actors/collision.cpp
   actors/actor_variants.cpp)
-# The doors to sound and wall time, answered by the application.
+# The door to sound, answered by the application.
 target_sources(swarmfall_game PRIVATE
-  actors/sound_door.cpp
-  actors/wall_clock.cpp)
+  actors/sound_door.cpp)
 
 # Hostage, ants, their random sources and round set-up.
 target_sources(swarmfall_game PRIVATE

@@ -3,10 +3,15 @@
 // or the game's data; an unknown option is refused with exit status 2.
 // Words that are not options are ignored, as the game always did.
 #include <ostream>
+#include <string>
+
+enum CommandLineRun : int { RunGame = 0, RunReplay = 1, RunVerifyReplay = 2 };
 
 struct CommandLineOutcome {
     bool play = true;     // false: stop at once with exit_status
     int exit_status = 0;
+    int run = RunGame;        // with --replay or --verify-replay FILE
+    std::string replay_path;
 };
 
 // Reads the arguments from left to right; the first option decides, and

@@ -56,7 +56,7 @@ void draw_screen(Presentation& p, GameSession& s, int32_t screen, const PictureR
         break;
     case ScreenOptions: draw_options_menu(p.text, images, s.screens, s.settings); break;
     case ScreenControls:
-        draw_controls_menu(p.text, images, s.screens, key_bindings, s.rebinding);
+        draw_controls_menu(p.text, images, s.screens, s.key_bindings, s.rebinding);
         break;
     default: break;
     }
@@ -73,5 +73,5 @@ void draw_game_state(Presentation& p, GameSession& s, const PictureRect& picture
         if (!m.text) break;
         print_text(p.text, m.text, m.x, m.y, kMessageSize, 1.0f, 0.0f, 0.0f);
     }
-    report_options_cursor(s.screens, game_state == OptionsMenu, out);
+    report_options_cursor(s.screens, s.state == OptionsMenu, out);
 }

@@ -14,6 +14,9 @@ constexpr double kScreenWait = 3.0;
 // Steps 2 to 5 of a loop pass: read the time, report the frame time, stop
 // when the window was asked to close (returns false), run the state logic.
 bool run_logic_pass(GameSession& session, std::ostream& out);
+// The same pass at `now` on a clock of the caller's: a replay checked
+// without a window runs on one of its own.
+bool run_logic_at(GameSession& session, double now, std::ostream& out);
 
 // Every 40th tick of play: Escape, the debugging keys, the binding poll and
 // the actors' decisions.

@@ -12,11 +12,17 @@
 #include "actors/grenade.h"
 #include "actors/hostage.h"
 #include "actors/player.h"
+#include "actors/random_source.h"
+#include "actors/scent_map.h"
+#include "app/key_bindings.h"
 #include "app/best_scores.h"
+#include "app/camera_input.h"
+#include "app/game_state.h"
 #include "app/input_frame.h"
 #include "app/key_reads.h"
 #include "app/loop_clock.h"
 #include "app/menu_escape.h"
+#include "app/replay_session.h"
 #include "app/pad_input.h"
 #include "app/settings.h"
 #include "app/shown_statistics.h"
@@ -35,6 +41,7 @@ enum DeathCause : int32_t { DeathNone = 0, DeathPlayer = 1, DeathHostage = 2, De
 enum CheatCode : int32_t { CheatNone = 0, CheatWin = 1, CheatTimeOut = 2, CheatDie = 3 };
 
 struct GameSession {
+    int32_t state = Intro;  // changed by enter_state alone
     CityGrid city;
     Grenade grenade;
     Player player;
@@ -48,6 +55,14 @@ struct GameSession {
     std::vector<Ant> ants;
     std::vector<glm::vec3> ant_starts;
     ActorRegistry world;
+    // What the rules read besides the actors: the random sources (seeded
+    // per game), the ants' trail (kept for the run) and the bite clocks' time.
+    GameRandom random;
+    ScentMap scent;
+    BiteTime bite_time;
+    KeyBindings key_bindings;
+    ReplayRecording recording;  // this game's, at the real pace
+    ReplayPlayback playback;    // a recorded game played back instead of the keys
     int32_t time_left = kRoundTime;
     bool hero_message_pending = true;
     LoopClock clock;
@@ -83,4 +98,15 @@ struct GameSession {
     void init_world();
     // The pack's size is the ant list's own.
     int32_t ant_count() const { return int32_t(ants.size()); }
+
+    GameSession() = default;
+    // The registry points into the session itself.
+    GameSession(const GameSession&) = delete;
+    GameSession& operator=(const GameSession&) = delete;
 };
+
+// A new game's start, before its character is chosen: the counters, the
+// default bindings, the countdown and pass clocks from zero, the random
+// sources from `seeds`, the bite time from zero and the pack ready to bite
+// (the screens before a game always outlast the bite interval).
+void begin_game(GameSession& session, RandomSeeds seeds);

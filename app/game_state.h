@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-// The fifteen states of the game, held in one process-wide integer.
+// The fifteen states of the game, held in the session (GameSession::state).
 enum GameState : int32_t {
     Intro = 0,
     ChooseCharacter = 1,
@@ -20,4 +20,3 @@ enum GameState : int32_t {
     HostageFound = 14,
 };
 
-extern int32_t game_state;

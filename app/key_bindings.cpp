@@ -3,10 +3,9 @@
 #include "actors/player.h"
 #include "app/key_codes.h"
 #include "app/key_reads.h"
+#include "app/pass_commands.h"
 
-KeyBindings key_bindings;
-
-void reset_default_bindings() {
+void reset_default_bindings(KeyBindings& key_bindings) {
     for (int32_t action = 0; action < kBindableActionCount; ++action) {
         key_bindings[action] = kDefaultKeys[action];
     }
@@ -15,32 +14,36 @@ void reset_default_bindings() {
 // The order of the reads matters: a read consumes a press. LEFT wins over
 // RIGHT, and the loser's key is read anyway so its press is dropped; among
 // the throws and the camera keys the last one read wins.
-void poll_bound_actions(KeyReads& keys, Player& player, bool& free_camera, bool& orthographic) {
+PassCommands read_bound_actions(KeyReads& keys, KeyBindings& key_bindings) {
     const auto bound_key_pressed = [&](int32_t action) { return keys.read(key_bindings[action]); };
-    if (bound_key_pressed(ActionForward)) player.want_forward = true;
+    PassCommands c;
+    c.forward = bound_key_pressed(ActionForward);
     if (bound_key_pressed(ActionLeft)) {
-        player.want_turn = true;
-        player.turn_right = 0;
+        c.turn = TurnLeft;
         bound_key_pressed(ActionRight);
     } else if (bound_key_pressed(ActionRight)) {
-        player.want_turn = true;
-        player.turn_right = 1;
+        c.turn = TurnRight;
         bound_key_pressed(ActionLeft);
     }
-    if (bound_key_pressed(ActionJump)) player.want_jump = true;
+    c.jump = bound_key_pressed(ActionJump);
     for (int32_t range = 0; range < 4; ++range) {
-        if (bound_key_pressed(ActionGra0 + range)) {
-            player.want_throw = true;
-            player.throw_range = range;
-        }
+        if (bound_key_pressed(ActionGra0 + range)) c.throw_range = range;
     }
-    if (bound_key_pressed(ActionCam0)) free_camera = false;
-    if (bound_key_pressed(ActionCam1)) free_camera = true;
-    if (bound_key_pressed(ActionCam2)) orthographic = false;
-    if (bound_key_pressed(ActionCam3)) orthographic = true;
+    if (bound_key_pressed(ActionCam0)) c.view = ViewFirstPerson;
+    if (bound_key_pressed(ActionCam1)) c.view = ViewFree;
+    if (bound_key_pressed(ActionCam2)) c.projection = ProjectionPerspective;
+    if (bound_key_pressed(ActionCam3)) c.projection = ProjectionOrthographic;
+    return c;
 }
 
-bool capture_rebinding(KeyReads& keys, int32_t action) {
+void poll_bound_actions(KeyReads& keys, KeyBindings& key_bindings, Player& player,
+                        bool& free_camera, bool& orthographic) {
+    const PassCommands c = read_bound_actions(keys, key_bindings);
+    request_actions(c, player);
+    switch_camera(c, free_camera, orthographic);
+}
+
+bool capture_rebinding(KeyReads& keys, KeyBindings& key_bindings, int32_t action) {
     const int32_t found = keys.read_highest();
     if (found < kKeyScanFirst) return false;
     if (found == kKeyEscape) return true;

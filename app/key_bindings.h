@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <map>
 
+#include "app/pass_commands.h"
+
 struct KeyReads;
 struct Player;
 
@@ -44,14 +46,16 @@ constexpr int32_t kDefaultKeys[kBindableActionCount] = {
 
 // Action number -> key code. Reading a missing action inserts key 0.
 using KeyBindings = std::map<int32_t, int32_t>;
-extern KeyBindings key_bindings;
 
 // Sets the twelve actions to their default keys (other entries stay).
-void reset_default_bindings();
+void reset_default_bindings(KeyBindings& key_bindings);
 // Turns the bound keys that read pressed into the player's requests and
 // the camera switches. Once per decision pass of play.
-void poll_bound_actions(KeyReads& keys, Player& player, bool& free_camera, bool& orthographic);
+// The same reads as a pass's commands, without acting on them.
+PassCommands read_bound_actions(KeyReads& keys, KeyBindings& key_bindings);
+void poll_bound_actions(KeyReads& keys, KeyBindings& key_bindings, Player& player,
+                        bool& free_camera, bool& orthographic);
 // One look at the keyboard while the controls menu waits for a key for
 // `action`. Answers true when the wait is over: the highest pressed key was
 // bound (swapping with the action that held it) or Escape cancelled.
-bool capture_rebinding(KeyReads& keys, int32_t action);
+bool capture_rebinding(KeyReads& keys, KeyBindings& key_bindings, int32_t action);

@@ -4,6 +4,7 @@
 #include "app/key_bindings.h"
 #include "app/key_codes.h"
 #include "app/platform.h"
+#include "app/replay_session.h"
 #include "app/settings_apply.h"
 #include "app/state_families.h"
 #include "app/state_table.h"
@@ -13,6 +14,7 @@ namespace {
 // RETURN and Escape alike: the menu's values take effect, play resumes.
 void back_to_play(GameSession& s, std::ostream& out) {
     return_from_options(s, out);
+    record_menu_left(s);
     enter_state(s, Playing);
 }
 
@@ -49,7 +51,7 @@ void handle_options_key(GameSession& s, std::ostream& out) {
 void handle_controls_key(GameSession& s) {
     ScreenResources& screens = s.screens;
     if (s.rebinding) {
-        if (capture_rebinding(s.keys, s.rebinding_action)) s.rebinding = false;
+        if (capture_rebinding(s.keys, s.key_bindings, s.rebinding_action)) s.rebinding = false;
         return;
     }
     if (s.keys.read(kKeyUp)) {
@@ -58,7 +60,7 @@ void handle_controls_key(GameSession& s) {
         controls_cursor_down(screens);
     } else if (s.keys.read(kKeyEnter)) {
         if (screens.controls_cursor == kControlsReset) {
-            reset_default_bindings();
+            reset_default_bindings(s.key_bindings);
             set_controls_cursor(screens, kControlsReset);
         } else if (screens.controls_cursor == kControlsReturn) {
             set_controls_cursor(screens, 0);
@@ -76,11 +78,15 @@ void options_menu_logic(GameSession& s, double now, std::ostream& out) {
     // Read on every frame, not only at the gate, so that a release between
     // two gate openings is seen and no press of it is left unread when play
     // resumes.
+    if (s.playback.active) {
+        leave_menu_as_recorded(s, out);
+        return;
+    }
     s.options_escape.watch(s.keys.read(kKeyEscape));
     if (!menu_gate_open(s.clock, now)) return;
     handle_options_key(s, out);
     s.keys.flush();
-    if (game_state != OptionsMenu) s.options_escape = MenuEscape{};
+    if (s.state != OptionsMenu) s.options_escape = MenuEscape{};
 }
 
 void controls_menu_logic(GameSession& s, double now, std::ostream&) {

@@ -7,6 +7,7 @@
 #include "app/game_state.h"
 #include "app/key_bindings.h"
 #include "app/key_codes.h"
+#include "app/replay_session.h"
 #include "app/round_rules.h"
 #include "app/state_families.h"
 #include "app/state_table.h"
@@ -27,6 +28,7 @@ void run_tick(GameSession& s, double now, std::ostream& out) {
         clock.tick_accumulator = 0.0;
         clock.pass_accumulator += 1.0;
         ++clock.play_ticks;
+        ++s.bite_time.ticks;
         advance_motion(s.player);
         advance_motion(s.grenade);
         advance_motion(s.hostage);
@@ -40,7 +42,7 @@ void run_tick(GameSession& s, double now, std::ostream& out) {
 // One tick at most, with the camera between the countdown and the motion.
 void play_at_frame_pace(GameSession& s, double now, std::ostream& out) {
     if (play_frame_time(s.clock, now)) count_down(s);
-    update_camera(s.camera, camera_inputs(s.input, s.pad.look, now), s.player);
+    update_camera(s.camera, camera_inputs(s.input, s.pad.look, looker_time(s, now)), s.player);
     run_tick(s, now, out);
     apply_round_rules(s);
 }
@@ -58,9 +60,10 @@ void play_at_real_pace(GameSession& s, double now, std::ostream& out) {
         run_tick(s, now, out);
         apply_round_rules(s);
         ++tick;
-    } while (tick < due && game_state == Playing);
-    clock.tick_fraction = game_state == Playing ? fraction_past_tick(clock, now) : 0.0f;
-    update_camera(s.camera, camera_inputs(s.input, s.pad.look, now), moved_on(s.player, clock.tick_fraction));
+    } while (tick < due && s.state == Playing);
+    clock.tick_fraction = s.state == Playing ? fraction_past_tick(clock, now) : 0.0f;
+    update_camera(s.camera, camera_inputs(s.input, s.pad.look, looker_time(s, now)),
+                  moved_on(s.player, clock.tick_fraction));
 }
 
 }  // namespace
@@ -71,19 +74,24 @@ void playing_logic(GameSession& s, double now, std::ostream& out) {
     } else {
         play_at_real_pace(s, now, out);
     }
-    if (game_state == TimeUpScreen) finish_game(s, out);
-    watch_play_frame(s.slow_frames, now, s.settings, s.settings_path, out);
+    if (s.state == TimeUpScreen) finish_game(s, out);
+    watch_play_frame(s.slow_frames, looker_time(s, now), s.settings, s.settings_path, out);
 }
 
 void decision_pass(GameSession& s, double now, std::ostream& out) {
     s.clock.pass_accumulator = 0.0;
-    if (s.keys.read(kKeyEscape)) {
+    const PassCommands c = take_pass_commands(s, out);
+    if (c.escape) {
         enter_state(s, OptionsMenu);
         catch_up_menu_gate(s.clock, now);
     }
-    read_cheat_keys(s, out);
-    poll_bound_actions(s.keys, s.player, s.camera.free_camera, s.camera.orthographic);
-    s.keys.flush();
+    if (c.cheat != CheatNone) {
+        s.cheat_code = c.cheat;
+        s.debug_key_used = true;
+    }
+    request_actions(c, s.player);
+    // A replay's watcher keeps the camera where they put it.
+    if (!s.playback.active) switch_camera(c, s.camera.free_camera, s.camera.orthographic);
 
     s.player.decision_update(s.world);
     // The blast and the bite show from the pass their rules act in.
@@ -94,7 +102,8 @@ void decision_pass(GameSession& s, double now, std::ostream& out) {
     const int32_t before_bites = s.player.state;
     for (Ant& ant : s.ants) ant.decision_update(s.world);
     if (bitten_now(before_bites, s.player.state)) start_bite_flash(s.effects, s.clock.play_ticks);
-    if (!s.ants.empty()) s.ants.front().decay_scent();
+    if (!s.ants.empty()) s.ants.front().decay_scent(s.world);
+    note_pass_hash(s);
 }
 
 void playing_text(const GameSession& s, StatePicture& picture) {

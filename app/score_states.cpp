@@ -18,7 +18,8 @@ void score_screen_logic(GameSession& s, double now, std::ostream&) {
 
 // A key starts the next round with the countdown full again.
 void score_wait_key_logic(GameSession& s, double, std::ostream&) {
-    if (!s.keys.read_any()) return;
+    // A played-back game goes on by itself: the key is not in its replay.
+    if (!s.keys.read_any() && !s.playback.active) return;
     start_round(s);
     s.time_left = kRoundTime;
     enter_state(s, Playing);

@@ -55,6 +55,15 @@ target_sources(swarmfall_flow PRIVATE
   app/best_scores.cpp
   app/best_scores_file.cpp
   app/game_end.cpp)
+# Replays: the commands of a decision pass, the file's text, recording and
+# playing back in the session, where they are kept, and checking one.
+target_sources(swarmfall_flow PRIVATE
+  app/pass_commands.cpp
+  app/replay_text.cpp
+  app/replay_session.cpp
+  app/replay_files.cpp
+  app/replay_check.cpp
+  app/replay_watch.cpp)
 # Headers with no .cpp of their own, with the library that owns them: the
 # states, the input record, key codes and what a state shows are the flow's;
 # what start-up builds above the session is the presentation's.

@@ -6,12 +6,14 @@
 #include <iostream>
 #include <memory>
 
-#include "actors/wall_clock.h"
 #include "app/best_scores_file.h"
 #include "app/game_draw.h"
 #include "app/game_loop.h"
 #include "app/game_session.h"
 #include "app/game_state.h"
+#include "app/replay_check.h"
+#include "app/replay_session.h"
+#include "app/replay_watch.h"
 #include "app/pad_mappings.h"
 #include "app/platform.h"
 #include "app/presentation.h"
@@ -43,12 +45,11 @@ void register_meshes(Presentation& p) {
     for (const char* path : kMeshFiles) p.mesh_handles.push_back(p.renderer.add_mesh(path));
 }
 
-// Ends the window system and the game; the ants' bite clock leaves the platform's.
+// Ends the window system and the game.
 void end_game(RunningGame& game) {
     end_window_system();
     game.presentation.reset();
     game.session.reset();
-    set_wall_clock(nullptr);
 }
 
 // A start-up failure's one line: how it always began, then the reason in
@@ -96,8 +97,6 @@ bool start_up(RunningGame& game) {
         wait_for_key();
         return false;
     }
-    // The ants' bite clock runs on the platform's clock from here on.
-    set_wall_clock(platform_time);
     game.session = std::make_unique<GameSession>();
     game.presentation = std::make_unique<Presentation>();
     GameSession& s = *game.session;
@@ -149,7 +148,7 @@ bool start_up(RunningGame& game) {
     return true;
 }
 
-void main_loop(RunningGame& game) {
+void main_loop(RunningGame& game, ReplayWatch* watch) {
     GameSession& s = *game.session;
     Presentation& p = *game.presentation;
     int32_t reported_state = -1;  // so the first state is reported too
@@ -159,12 +158,13 @@ void main_loop(RunningGame& game) {
         int framebuffer_width = 0, framebuffer_height = 0;
         get_framebuffer_size(framebuffer_width, framebuffer_height);
         const PictureRect picture = begin_frame_picture(framebuffer_width, framebuffer_height);
-        if (!run_logic_pass(s, std::cout)) break;
+        const bool going = watch ? watch_replay_pass(s, *watch, std::cout) : run_logic_pass(s, std::cout);
+        if (!going) break;
         follow_music_volume(p, s.music_volume);
         draw_game_state(p, s, picture, std::cout);
         show_frame();
         // After the swap, so the state's first frame is already on screen.
-        report_state_change(reported_state, game_state, std::cout);
+        report_state_change(reported_state, s.state, std::cout);
         take_events();
         if (window_should_close()) break;
     }
@@ -181,6 +181,18 @@ int run_game() {
     RunningGame game;
     if (!start_up(game)) return -1;
     main_loop(game);
+    shut_down(game);
+    return 0;
+}
+
+int run_replay(const std::string& path) {
+    Replay replay;
+    if (!load_replay_file(path, replay, std::cout)) return 1;
+    RunningGame game;
+    if (!start_up(game)) return -1;
+    start_playback(*game.session, replay);
+    ReplayWatch watch;
+    main_loop(game, &watch);
     shut_down(game);
     return 0;
 }

@@ -4,11 +4,16 @@
 // Returns 0 after a normal shutdown and -1 after a start-up failure. Runs on
 // the platform in use (use_platform), which the caller chose.
 #include <memory>
+#include <string>
 
 struct GameSession;
 struct Presentation;
+struct ReplayWatch;
 
 int run_game();
+// --replay FILE: the recorded game in the window, to its time-up screen.
+// Returns 1, with one line, when the file cannot be played.
+int run_replay(const std::string& path);
 
 // The session of the game's flow and, above it, what draws and plays it.
 struct RunningGame {
@@ -25,5 +30,6 @@ struct RunningGame {
 // empty); main_loop runs until the window is asked to close; shut_down
 // releases what start-up made, ends the window system and the game.
 bool start_up(RunningGame& game);
-void main_loop(RunningGame& game);
+// With `watch`, the loop plays a replay back at the watcher's pace.
+void main_loop(RunningGame& game, ReplayWatch* watch = nullptr);
 void shut_down(RunningGame& game);

@@ -4,7 +4,6 @@
 #include "app/game_state.h"
 #include "app/state_families.h"
 
-int32_t game_state = Intro;
 
 namespace {
 // Indexed by GameState.
@@ -34,7 +33,7 @@ const GameStateEntry* game_state_entry(int32_t state) {
 
 StatePicture current_picture(const GameSession& s) {
     StatePicture picture;
-    const GameStateEntry* entry = game_state_entry(game_state);
+    const GameStateEntry* entry = game_state_entry(s.state);
     if (!entry) return picture;
     picture.screen = entry->screen;
     if (entry->text) entry->text(s, picture);
@@ -42,6 +41,6 @@ StatePicture current_picture(const GameSession& s) {
 }
 
 void enter_state(GameSession& s, int32_t state) {
-    if (game_state == Playing && state != Playing) s.clock.resync_clock = true;
-    game_state = state;
+    if (s.state == Playing && state != Playing) s.clock.resync_clock = true;
+    s.state = state;
 }

@@ -4,21 +4,13 @@
 #include "app/game_state.h"
 #include "app/key_bindings.h"
 #include "app/key_codes.h"
+#include "app/replay_session.h"
 #include "app/state_families.h"
 #include "app/state_table.h"
 
 namespace {
-// A fresh game: the counters and the bindings as at the start.
-void end_of_intro(GameSession& s) {
-    reset_default_bindings();
-    s.score = 0;
-    s.round_index = 0;
-    s.immobilised_ants = 0;
-    s.rescued_count = 0;
-    s.debug_key_used = false;
-    s.shown.rescued = s.shown.time = s.shown.score = 0;
-    s.time_left = kRoundTime;
-}
+// A fresh game, its random sources seeded anew.
+void end_of_intro(GameSession& s) { begin_game(s, os_random_seeds()); }
 }  // namespace
 
 void intro_logic(GameSession& s, double now, std::ostream&) {
@@ -39,6 +31,7 @@ void choose_character_logic(GameSession& s, double, std::ostream&) {
     }
     s.shown.player_is_girl = s.player_is_girl;
     if (!chosen) return;
+    start_recording(s);
     start_round(s);
     enter_state(s, Story);
 }

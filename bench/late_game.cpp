@@ -6,7 +6,9 @@
 #include <functional>
 #include <memory>
 
+#include "actors/random_source.h"
 #include "actors/round_setup.h"
+#include "actors/scent_map.h"
 #include "bench/bench_timing.h"
 #include "render/detail.h"
 #include "render/frustum.h"
@@ -36,6 +38,12 @@ std::vector<Ant> ants_in_view(const std::vector<Ant>& ants, const FrameView& vie
 std::unique_ptr<Pack> round_pack(CityGrid& city, int round_index) {
     auto pack = std::make_unique<Pack>();
     ActorRegistry world;
+    GameRandom random;
+    ScentMap scent;
+    const BiteTime bite_time;
+    world.random = &random;
+    world.scent = &scent;
+    world.bite_time = &bite_time;
     std::vector<glm::vec3> starts;
     bool hero_message = false;
     make_first_ants(pack->ants, starts);

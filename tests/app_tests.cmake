@@ -14,3 +14,11 @@ swarmfall_test(test_audio_silent test_audio_silent.cpp)
 swarmfall_flow_test(test_menus test_menus.cpp)
 swarmfall_flow_test(test_best_scores test_best_scores.cpp)
 swarmfall_test(test_gamepad test_gamepad.cpp)
+# Replays: the committed recorded games played back at several frame rates.
+swarmfall_flow_test(test_replays test_replays.cpp)
+target_compile_definitions(test_replays PRIVATE
+  SWARMFALL_TEST_REPLAYS="${CMAKE_SOURCE_DIR}/tests/replays")
+# Writes those games again (by hand: build/tests/record_games tests/replays).
+add_executable(record_games record_games.cpp)
+target_link_libraries(record_games PRIVATE swarmfall_flow)
+target_include_directories(record_games PRIVATE ${CMAKE_SOURCE_DIR}/tests)

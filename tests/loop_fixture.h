@@ -5,9 +5,6 @@
 #include <memory>
 #include <sstream>
 
-#include "actors/random_source.h"
-#include "actors/scent_map.h"
-#include "actors/wall_clock.h"
 #include "app/game_loop.h"
 #include "app/game_session.h"
 #include "app/game_state.h"
@@ -20,29 +17,27 @@ struct LoopFixture : ::testing::Test {
 
     void SetUp() override {
         use_scripted_platform(&input);
-        script_random({}, std::vector<int>(64, 0));
         session = std::make_unique<GameSession>();
         session->init_world();
-        game_state = Intro;
+        script_random({}, std::vector<int>(64, 0));
     }
-    void TearDown() override {
-        use_scripted_platform(nullptr);
-        use_real_random();
-        set_wall_clock(nullptr);
-    }
+    void TearDown() override { use_scripted_platform(nullptr); }
 
-    // A new session whose bite clocks run on the scripted clock, from 0,
-    // with a clean scent trail and the set-up's draws as in SetUp.
+    // A new session on a fresh scripted clock from 0, with a clean scent
+    // trail and the set-up's draws as in SetUp.
     void restart_on_scripted_wall_clock() {
         input = ScriptedPlatform{};
-        set_wall_clock(platform_time);
-        reset_scent_map();
-        script_random({}, std::vector<int>(64, 0));
-        session = std::make_unique<GameSession>();
-        session->init_world();
-        game_state = Intro;
+        SetUp();
     }
-    void use_pace(int32_t pace) { session->settings.pace = pace; }
+    void script_random(std::vector<float> units, std::vector<int> rands) {
+        session->random.script_draws(std::move(units), std::move(rands));
+    }
+    int32_t& game_state() { return session->state; }
+    KeyBindings& key_bindings() { return session->key_bindings; }
+    void use_pace(int32_t pace) {
+        session->settings.pace = pace;
+        session->bite_time.counts_ticks = pace == PaceReal;
+    }
 
     // One loop pass `dt` seconds after the previous one.
     void frame(double dt) {
@@ -56,6 +51,6 @@ struct LoopFixture : ::testing::Test {
     void start_playing() {
         start_round(*session);
         session->clock.resync_clock = true;
-        game_state = Playing;
+        game_state() = Playing;
     }
 };

@@ -2,7 +2,7 @@
 // A bare street-level world for the hostage, ant and round tests: ground
 // only, blocks put by hand, actors placed by cell, and passes run one actor
 // at a time so a test sees exactly what one update did. Random draws are
-// scripted per test and the scent trail starts clean.
+// scripted per test, the scent trail starts clean and the bite time at 0.
 #include <vector>
 
 #include "actors/ant.h"
@@ -24,6 +24,9 @@ struct RoundScene {
     Grenade grenade;
     Hostage hostage;
     std::vector<Ant> ants;
+    GameRandom random;
+    ScentMap scent;
+    BiteTime bite_time;
     ActorRegistry world;
 
     RoundScene() {
@@ -31,15 +34,15 @@ struct RoundScene {
         ants.reserve(kMaxAnts);  // references handed out stay valid
         world.player = &player;
         world.ants = &ants;
+        world.random = &random;
+        world.scent = &scent;
+        world.bite_time = &bite_time;
         player.grenade = &grenade;
         grenade.phase = GrenadeHeld;
         put(player, {62, 137, 1});
         player.state = PlayerReady;
         put(grenade, {52, 126, 1});
-        reset_scent_map();
-        use_real_random();
     }
-    ~RoundScene() { use_real_random(); }
     RoundScene(const RoundScene&) = delete;
     RoundScene& operator=(const RoundScene&) = delete;
 

@@ -20,6 +20,8 @@
 #include "actors/grenade.h"
 #include "actors/hostage.h"
 #include "actors/player.h"
+#include "actors/random_source.h"
+#include "actors/scent_map.h"
 #include "world/city_grid.h"
 #include "actors/collision.h"
 #include "world/level_landmarks.h"
@@ -71,6 +73,9 @@ struct Scene {
     Hostage hostage;
     bool has_hostage = false;
     std::vector<Ant> ants;
+    GameRandom random;
+    ScentMap scent;
+    BiteTime bite_time;
     ActorRegistry world;
 
     // Runs at the start of every decision pass, where the game polls keys.
@@ -85,6 +90,9 @@ struct Scene {
         city.init(std::vector<std::string>{});
         world.player = &player;
         world.ants = &ants;
+        world.random = &random;
+        world.scent = &scent;
+        world.bite_time = &bite_time;
         player.grenade = &grenade;
         place_player(kPlayerStartCell, 0);
         player.state = PlayerReady;

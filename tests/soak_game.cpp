@@ -74,7 +74,7 @@ void check_actor(Watch& w, const Actor& a, const std::string& name) {
 
 void watch_frame(Watch& w, const GameSession& s) {
     ++w.frames;
-    if (game_state >= 0 && game_state <= HostageFound) w.visited[game_state] = true;
+    if (s.state >= 0 && s.state <= HostageFound) w.visited[s.state] = true;
     if (s.ant_count() > w.most_ants) w.most_ants = s.ant_count();
     check_actor(w, s.player, "player");
     check_actor(w, s.hostage, "hostage");

@@ -53,7 +53,7 @@ bool starts_a_round(int32_t from) {
     return from == StoryWaitKey || from == ScoreWaitKey || from == HaveAnotherGo;
 }
 
-int bound_key(int32_t action) { return key_bindings[action]; }
+int bound_key(GameSession& s, int32_t action) { return s.key_bindings[action]; }
 
 // Options: change the values; controls: give FORWARD a new key, or put
 // every key back.
@@ -94,16 +94,16 @@ void bring_captive_near(GameSession& s) {
 
 void SoakPlayer::after_frame(GameSession& s, ScriptedPlatform& in) {
     if (window_should_close()) return;  // EXIT was chosen: this was the last frame
-    if (game_state != last_state) {
-        if (last_state == Playing && ends_a_round(game_state)) {
+    if (s.state != last_state) {
+        if (last_state == Playing && ends_a_round(s.state)) {
             ++rounds_done;
             resident_kb.push_back(resident_memory_kb());
         }
-        if (game_state == Playing && starts_a_round(last_state)) play_frames = 0;
-        if (game_state == ChooseCharacter) ++games_started;
-        last_state = game_state;
+        if (s.state == Playing && starts_a_round(last_state)) play_frames = 0;
+        if (s.state == ChooseCharacter) ++games_started;
+        last_state = s.state;
     }
-    switch (game_state) {
+    switch (s.state) {
     case ChooseCharacter:
         in.tap(games_started % 2 == 1 ? kKeyG : kKeyB);
         in.advance(kPlayStep);
@@ -149,19 +149,19 @@ void SoakPlayer::play(GameSession& s, ScriptedPlatform& in) {
     }
     if (frame == kFoundFrame && round % 10 == 1) bring_captive_near(s);
     if (frame == kWalkFrame) {
-        held_key = bound_key(ActionForward);
+        held_key = bound_key(s, ActionForward);
         if (held_key == kKeyY) ++rebound_rounds;
         in.press(held_key);
     }
     if (frame == kStopFrame) in.release(held_key);
-    if (frame == kJumpFrame) in.tap(bound_key(ActionJump));
+    if (frame == kJumpFrame) in.tap(bound_key(s, ActionJump));
     if (frame == kEscapeFrame && (round % 10 == 2 || round % 10 == 3)) {
         in.tap(kKeyEscape);
         menu_steps = round % 10 == 2 ? rebinding_visit() : reset_visit(round % 20 == 3);
     }
-    if (frame == kTurnFrame) in.tap(bound_key(round % 2 == 1 ? ActionRight : ActionLeft));
-    if (frame == kThrowFrame) in.tap(bound_key(ActionGra0 + round % 4));
-    if (frame == kCameraFrame) in.tap(bound_key(ActionCam0 + round % 4));
+    if (frame == kTurnFrame) in.tap(bound_key(s, round % 2 == 1 ? ActionRight : ActionLeft));
+    if (frame == kThrowFrame) in.tap(bound_key(s, ActionGra0 + round % 4));
+    if (frame == kCameraFrame) in.tap(bound_key(s, ActionCam0 + round % 4));
     if (frame == kEndFrame) in.tap(ending_key(s, round));
 }
 
@@ -175,15 +175,15 @@ void SoakPlayer::use_menu(GameSession& s, ScriptedPlatform& in) {
         menu_steps = {{OptionsMenu, OptionsReturn, kKeyEnter}};
     }
     const MenuStep step = menu_steps.front();
-    if (step.state != game_state) {
+    if (step.state != s.state) {
         problems.push_back("menu script: expected state " + std::to_string(step.state) +
-                           ", found " + std::to_string(game_state));
+                           ", found " + std::to_string(s.state));
         menu_steps.clear();
         request_window_close();
         return;
     }
     const int32_t cursor =
-        game_state == OptionsMenu ? s.screens.options_cursor : s.screens.controls_cursor;
+        s.state == OptionsMenu ? s.screens.options_cursor : s.screens.controls_cursor;
     int key = step.key;
     if (step.item >= 0 && cursor < step.item) {
         key = kKeyDown;

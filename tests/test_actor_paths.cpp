@@ -106,10 +106,10 @@ TEST(AntOutOfPlay, StompedAndParalysedBiteForNothingBlastedLosesItsBody) {
         ant.bite_clock.wound_seconds = 10.0f;
         ant.pos_x += 0.5f;
     }
-    script_random(std::vector<float>(8, 0.5f), std::vector<int>(8, 0));
+    s.random.script_draws(std::vector<float>(8, 0.5f), std::vector<int>(8, 0));
     for (Ant& ant : s.ants) s.pass(ant);
-    EXPECT_EQ(scripted_units_left(), 8);
-    EXPECT_EQ(scripted_rands_left(), 8);
+    EXPECT_EQ(s.random.units_left(), 8);
+    EXPECT_EQ(s.random.rands_left(), 8);
     EXPECT_EQ(s.player.health, kPlayerStartHealth);
     for (int i = 0; i < 4; ++i) {
         const Ant& ant = s.ants[size_t(i)];
@@ -139,11 +139,11 @@ TEST(AntChaseGate, TwentyCellsOnEachAxisAndADrawUpToPointNineFive) {
         RoundScene s;
         s.put(s.player, {60 + c.dx, 103 + c.dy, 1});
         Ant& ant = s.add_ant({60, 103, 1}, AntReady, 3);
-        script_random({c.draw, 0.5f}, {});
+        s.random.script_draws({c.draw, 0.5f}, {});
         ant.decide(s.world);
-        EXPECT_EQ(scent_at(60, 103), c.sees ? kAntScentDeposit : 0) << c.dx << "," << c.dy;
+        EXPECT_EQ(s.scent.at(60, 103), c.sees ? kAntScentDeposit : 0) << c.dx << "," << c.dy;
         EXPECT_EQ(ant.state != AntReady, c.chases) << c.dx << "," << c.dy << " draw " << c.draw;
-        EXPECT_EQ(scripted_units_left(), c.sees && !c.chases ? 0 : 1) << c.dx << "," << c.dy;
+        EXPECT_EQ(s.random.units_left(), c.sees && !c.chases ? 0 : 1) << c.dx << "," << c.dy;
     }
 }
 
@@ -169,7 +169,7 @@ TEST(AntChaseTurns, EveryOtherFacingOfEveryWantedFacingTurnsByTheTable) {
         RoundScene s;
         s.put(s.player, quarry[e.wanted]);
         Ant& ant = s.add_ant({60, 103, 1}, AntReady, e.facing);
-        script_random({0.5f}, {});
+        s.random.script_draws({0.5f}, {});
         s.pass(ant);
         const std::string name = "wanted " + std::to_string(e.wanted) + " from " + std::to_string(e.facing);
         ASSERT_EQ(ant.state, AntTurn) << name;

@@ -28,31 +28,31 @@ TEST(AntBite, ClockGatesTheRollAndASuccessfulRollRestartsIt) {
     ant.quarry = nullptr;           // keep the decision free of chase draws
 
     ant.bite_clock.wound_seconds = 2.9f;
-    script_random({0.5f}, {0});
+    s.random.script_draws({0.5f}, {0});
     ant.decision_update(s.world);
-    EXPECT_EQ(scripted_rands_left(), 1);  // no roll before 3 s
+    EXPECT_EQ(s.random.rands_left(), 1);  // no roll before 3 s
     EXPECT_EQ(s.player.health, kPlayerStartHealth);
 
     ant.bite_clock.wound_seconds = 3.0f;
-    script_random({0.5f}, {20});
+    s.random.script_draws({0.5f}, {20});
     ant.decision_update(s.world);
     EXPECT_EQ(s.player.state, PlayerReady);
-    EXPECT_GE(ant.bite_clock.elapsed_seconds(), 3.0f);  // a failed roll keeps the clock
+    EXPECT_GE(ant.bite_clock.elapsed_seconds(s.bite_time.now()), 3.0f);  // a failed roll keeps the clock
 
-    script_random({0.5f}, {19 + 100});
+    s.random.script_draws({0.5f}, {19 + 100});
     ant.decision_update(s.world);
     EXPECT_EQ(s.player.state, PlayerBitten);
     EXPECT_EQ(s.player.health, kPlayerStartHealth - 1);
-    EXPECT_LT(ant.bite_clock.elapsed_seconds(), 1.0f);
+    EXPECT_LT(ant.bite_clock.elapsed_seconds(s.bite_time.now()), 1.0f);
 
     // A successful roll with nobody in reach still restarts the clock.
     s.put(s.player, {70, 110, 1});
     s.player.state = PlayerReady;
     ant.bite_clock.wound_seconds = 5.0f;
-    script_random({0.5f}, {0});
+    s.random.script_draws({0.5f}, {0});
     ant.decision_update(s.world);
     EXPECT_EQ(s.player.health, kPlayerStartHealth - 1);
-    EXPECT_LT(ant.bite_clock.elapsed_seconds(), 1.0f);
+    EXPECT_LT(ant.bite_clock.elapsed_seconds(s.bite_time.now()), 1.0f);
 }
 
 TEST(AntBite, DamageKillsAtZeroAndZeroDamageOnlyStartles) {
@@ -62,7 +62,7 @@ TEST(AntBite, DamageKillsAtZeroAndZeroDamageOnlyStartles) {
     ant.quarry = nullptr;
     s.player.health = 1;
     ant.bite_clock.wound_seconds = 3.0f;
-    script_random({0.5f}, {0});
+    s.random.script_draws({0.5f}, {0});
     ant.decision_update(s.world);
     EXPECT_EQ(s.player.health, 0);
     EXPECT_EQ(s.player.state, PlayerDead);
@@ -71,7 +71,7 @@ TEST(AntBite, DamageKillsAtZeroAndZeroDamageOnlyStartles) {
     s.player.state = PlayerReady;
     ant.bite_damage = 0;
     ant.bite_clock.wound_seconds = 3.0f;
-    script_random({0.5f}, {0});
+    s.random.script_draws({0.5f}, {0});
     ant.decision_update(s.world);
     EXPECT_EQ(s.player.health, 5);
     EXPECT_EQ(s.player.state, PlayerBitten);
@@ -85,7 +85,7 @@ TEST(AntBite, PlayerFirstCaptiveNeverBittenFreedHostageIs) {
     ant.quarry = nullptr;
     const auto roll = [&] {
         ant.bite_clock.wound_seconds = 3.0f;
-        script_random({0.5f}, {0});
+        s.random.script_draws({0.5f}, {0});
         ant.decision_update(s.world);
     };
 
@@ -121,15 +121,15 @@ TEST(AntWander, SplitsSeventyTenTwentyWithTheWayAheadClear) {
     };
     for (const Case& c : cases) {
         FarScene s;
-        script_random({c.u}, {});
+        s.random.script_draws({c.u}, {});
         s.ant->decision_update(s.world);
         EXPECT_EQ(s.ant->state, c.state) << c.u;
         EXPECT_EQ(s.ant->motion_mode, c.motion) << c.u;
         if (c.target >= 0) {
             EXPECT_EQ(s.ant->target_facing, c.target) << c.u;
         }
-        EXPECT_EQ(scent_at(60, 103), 0) << "no scent out of sight";
-        EXPECT_EQ(scripted_overruns(), 0) << c.u;
+        EXPECT_EQ(s.scent.at(60, 103), 0) << "no scent out of sight";
+        EXPECT_EQ(s.random.overruns(), 0) << c.u;
     }
 }
 
@@ -137,12 +137,12 @@ TEST(AntWander, BlockedAheadTossesForASide) {
     for (float v : {0.5f, 0.51f}) {
         FarScene s;
         s.block(60, 102, 1);
-        script_random({0.05f, v}, {});
+        s.random.script_draws({0.05f, v}, {});
         s.ant->decision_update(s.world);
         EXPECT_EQ(s.ant->state, AntTurn);
         EXPECT_EQ(s.ant->target_facing, v <= 0.5f ? 3 : 1);
         EXPECT_EQ(s.ant->turn_decrements, v > 0.5f);
-        EXPECT_EQ(scripted_units_left(), 0);
+        EXPECT_EQ(s.random.units_left(), 0);
     }
 }
 
@@ -154,13 +154,13 @@ TEST(AntScent, WeightedPickAheadRightLeftAndTurnsEndAligned) {
     const Case cases[] = {{0.1f, AntWalk, 0}, {0.5f, AntTurn, 1}, {0.99f, AntTurn, 3}};
     for (const Case& c : cases) {
         FarScene s;
-        scent_at(60, 102) = 10;  // ahead
-        scent_at(59, 103) = 20;  // right (facing 1)
-        scent_at(61, 103) = 30;  // left (facing 3)
-        script_random({c.u, 0.85f}, {});
+        s.scent.at(60, 102) = 10;  // ahead
+        s.scent.at(59, 103) = 20;  // right (facing 1)
+        s.scent.at(61, 103) = 30;  // left (facing 3)
+        s.random.script_draws({c.u, 0.85f}, {});
         s.pass(*s.ant);
         ASSERT_EQ(s.ant->state, c.state) << c.u;
-        EXPECT_EQ(scripted_units_left(), 0) << "the choice stands at 0.85";
+        EXPECT_EQ(s.random.units_left(), 0) << "the choice stands at 0.85";
         if (c.state == AntTurn) {
             EXPECT_EQ(s.ant->target_facing, c.facing_after);
             for (int i = 0; i < 3; ++i) s.pass(*s.ant);
@@ -176,21 +176,21 @@ TEST(AntScent, WeightedPickAheadRightLeftAndTurnsEndAligned) {
 TEST(AntScent, BlockedSidesAreSkippedAndEmptyCellsNeverPicked) {
     for (float accept : {0.85f, 0.86f}) {
         FarScene s;
-        scent_at(61, 103) = 50;  // left, but a block
+        s.scent.at(61, 103) = 50;  // left, but a block
         s.block(61, 103, 1);
-        scent_at(59, 103) = 7;   // right; ahead is free but unscented
-        script_random({0.0f, accept, 0.5f}, {});
+        s.scent.at(59, 103) = 7;   // right; ahead is free but unscented
+        s.random.script_draws({0.0f, accept, 0.5f}, {});
         s.ant->decision_update(s.world);
         if (accept <= 0.85f) {
             // r = 0 passes over the empty cell ahead to the scented right.
             EXPECT_EQ(s.ant->state, AntTurn);
             EXPECT_EQ(s.ant->target_facing, 1);
-            EXPECT_EQ(scripted_units_left(), 1);
+            EXPECT_EQ(s.random.units_left(), 1);
         } else {
             // The pick was overruled and the wander idled.
             EXPECT_EQ(s.ant->state, AntReady);
             EXPECT_EQ(s.ant->motion_mode, MotionNone);
-            EXPECT_EQ(scripted_units_left(), 0);
+            EXPECT_EQ(s.random.units_left(), 0);
         }
     }
 }
@@ -200,16 +200,16 @@ TEST(AntScent, FadesOverTwentyFourPassesAndOutlivesTheRound) {
     s.ants.clear();
     std::vector<glm::vec3> starts;
     make_first_ants(s.ants, starts);
-    scent_at(30, 40) = 60;
+    s.scent.at(30, 40) = 60;
     const int32_t expected[] = {54, 48, 43, 38, 34, 30, 27, 24, 21, 18, 16, 14,
                                 12, 10, 9,  8,  7,  6,  5,  4,  3,  2,  1,  0};
     for (int pass = 0; pass < 24; ++pass) {
         if (pass == 12) {
             bool hero = false;
-            script_random({}, {0});
+            s.random.script_draws({}, {0});
             setup_round(s.city, s.grenade, s.player, s.hostage, s.ants, starts, 0, hero, s.world);
         }
-        s.ants.front().decay_scent();
-        EXPECT_EQ(scent_at(30, 40), expected[pass]) << "pass " << pass + 1;
+        s.ants.front().decay_scent(s.world);
+        EXPECT_EQ(s.scent.at(30, 40), expected[pass]) << "pass " << pass + 1;
     }
 }

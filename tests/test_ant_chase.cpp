@@ -20,17 +20,17 @@ TEST(AntChase, BesidePlayerStaysReadyButDiagonalKeepsChasing) {
     RoundScene s;
     s.put(s.player, {60, 104, 1});
     Ant& ant = s.add_ant({60, 103, 1});
-    script_random({kChase, kChase, kChase}, {});
+    s.random.script_draws({kChase, kChase, kChase}, {});
     for (int i = 0; i < 3; ++i) s.pass(ant);
     EXPECT_EQ(ant.state, AntReady);
     EXPECT_EQ(ant.cell_x, 60);
     EXPECT_EQ(ant.cell_y, 103);
     EXPECT_EQ(ant.motion_mode, MotionNone);
-    EXPECT_EQ(scent_at(60, 103), 3 * kAntScentDeposit);  // nothing faded it
-    EXPECT_EQ(scripted_overruns(), 0);
+    EXPECT_EQ(s.scent.at(60, 103), 3 * kAntScentDeposit);  // nothing faded it
+    EXPECT_EQ(s.random.overruns(), 0);
 
     s.put(s.player, {61, 104, 1});
-    script_random({kChase}, {});
+    s.random.script_draws({kChase}, {});
     s.pass(ant);
     EXPECT_EQ(ant.state, AntTurn);  // y leg, wanted 2 from facing 0
     EXPECT_EQ(ant.target_facing, 3);
@@ -40,7 +40,7 @@ TEST(AntChase, XLegLeavesThePlayersLineThenYLegWalksToAdjacent) {
     RoundScene s;
     s.put(s.player, {60, 110, 1});
     Ant& ant = s.add_ant({60, 103, 1});
-    script_random(std::vector<float>(40, kChase), {});
+    s.random.script_draws(std::vector<float>(40, kChase), {});
 
     s.pass(ant);  // dx = 0: x leg toward x - 1, a right quarter turn
     EXPECT_EQ(ant.state, AntTurn);
@@ -65,7 +65,7 @@ TEST(AntChase, YLegOnThePlayersRowStepsOffItThenXLegTurns) {
     RoundScene s;
     s.put(s.player, {70, 103, 1});
     Ant& ant = s.add_ant({60, 103, 1});
-    script_random({kChase, kChase}, {});
+    s.random.script_draws({kChase, kChase}, {});
     s.pass(ant);
     EXPECT_EQ(ant.state, AntWalk);
     EXPECT_EQ(ant.motion_mode, MotionSlide);
@@ -82,7 +82,7 @@ TEST(AntChase, QuarterTurnTakesThreePassesAndHeadingTurnsOnce) {
     RoundScene s;
     s.put(s.player, {61, 110, 1});
     Ant& ant = s.add_ant({60, 103, 1}, AntReady, 3);
-    script_random({kChase}, {});
+    s.random.script_draws({kChase}, {});
     s.pass(ant);
     ASSERT_EQ(ant.state, AntTurn);
     EXPECT_EQ(ant.target_facing, 2);
@@ -101,8 +101,8 @@ TEST(AntChase, QuarterTurnTakesThreePassesAndHeadingTurnsOnce) {
     EXPECT_EQ(ant.state, AntWalk);
     EXPECT_EQ(ant.motion_mode, MotionSlide);
     expect_heading(ant.facing_angle, 2);
-    EXPECT_EQ(scripted_units_left(), 0);
-    EXPECT_EQ(scripted_overruns(), 0);  // turns draw nothing
+    EXPECT_EQ(s.random.units_left(), 0);
+    EXPECT_EQ(s.random.overruns(), 0);  // turns draw nothing
 }
 
 TEST(AntChase, BlockedYLegSwitchesToXOnlyFromPointNineInDouble) {
@@ -111,12 +111,12 @@ TEST(AntChase, BlockedYLegSwitchesToXOnlyFromPointNineInDouble) {
     s.block(60, 104, 1);
     Ant& ant = s.add_ant({60, 103, 1}, AntReady, 2);
 
-    script_random({kChase, 0.9f}, {});  // 0.9f is just below 0.9
+    s.random.script_draws({kChase, 0.9f}, {});  // 0.9f is just below 0.9
     s.pass(ant);
     EXPECT_EQ(ant.state, AntReady);
     EXPECT_EQ(ant.facing, 2);
 
-    script_random({kChase, 0.95f}, {});
+    s.random.script_draws({kChase, 0.95f}, {});
     s.pass(ant);
     EXPECT_EQ(ant.state, AntTurn);  // x leg: wanted 3 from facing 2
     EXPECT_EQ(ant.target_facing, 3);
@@ -128,7 +128,7 @@ TEST(AntChase, UnderThePlayerWithTheXWayBlockedKeepsHeadingAndFacingTogether) {
     s.put(s.player, {60, 103, 2});  // standing on the ant
     s.block(59, 103, 1);
     Ant& ant = s.add_ant({60, 103, 1}, AntReady, 1);
-    script_random({kChase}, {});
+    s.random.script_draws({kChase}, {});
     s.pass(ant);
     EXPECT_EQ(ant.state, AntReady);
     EXPECT_EQ(ant.facing, 1);
@@ -141,12 +141,12 @@ TEST(AntChase, FlyingGrenadeCellIsNotFreeForAnAnt) {
     Ant& ant = s.add_ant({60, 103, 1}, AntWalk, 0);
     s.put(s.grenade, {60, 102, 1});
     s.grenade.phase = GrenadeFlying;
-    script_random({0.5f}, {});  // the wander draw: idle
+    s.random.script_draws({0.5f}, {});  // the wander draw: idle
     s.pass(ant);
     EXPECT_EQ(ant.cell_y, 103);
     s.grenade.phase = GrenadeHeld;
     ant.state = AntWalk;
-    script_random({0.5f}, {});
+    s.random.script_draws({0.5f}, {});
     s.pass(ant);
     EXPECT_EQ(ant.cell_y, 102);
 }

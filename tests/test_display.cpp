@@ -158,7 +158,7 @@ struct FullscreenMenu : LoopFixture {
         session->clock.tick_base = input.now;
     }
     void switch_fullscreen() {
-        game_state = OptionsMenu;
+        game_state() = OptionsMenu;
         for (int key : {kKeyDown, kKeyDown, kKeyDown, kKeyRight, kKeyDown, kKeyDown, kKeyEnter}) {
             input.tap(key);
             frames(50, 1.0 / 60.0);
@@ -179,7 +179,7 @@ TEST_F(FullscreenMenu, WindowTakesTheScreenAndComesBackToTheBaseSize) {
     const GLFWvidmode* screen = glfwGetVideoMode(glfwGetPrimaryMonitor());
     ASSERT_NE(screen, nullptr);
     switch_fullscreen();
-    EXPECT_EQ(game_state, Playing);
+    EXPECT_EQ(game_state(), Playing);
     int width = 0, height = 0;
     window_size(width, height);
     EXPECT_EQ(width, screen->width);

@@ -79,34 +79,34 @@ TEST_F(GameLoop, SixtyFramesPerSecondMakeOneCountdownUnitLastAbout168SecondsAtTh
 TEST_F(GameLoop, TimedStatesFollowTheirWaitsAndKeyWaits) {
     frame(0.0);  // Intro arms its 3 s
     frames(179, kSixtyFps);
-    EXPECT_EQ(game_state, Intro);
+    EXPECT_EQ(game_state(), Intro);
     frames(2, kSixtyFps);
-    EXPECT_EQ(game_state, ChooseCharacter);
+    EXPECT_EQ(game_state(), ChooseCharacter);
 
     input.tap(kKeyB);
     frame(kSixtyFps);
-    EXPECT_EQ(game_state, Story);
+    EXPECT_EQ(game_state(), Story);
     EXPECT_FALSE(session->player_is_girl);
     EXPECT_FALSE(session->shown.player_is_girl);
 
     frame(kSixtyFps);
     frame(2.0);
-    EXPECT_EQ(game_state, StoryWaitKey);
+    EXPECT_EQ(game_state(), StoryWaitKey);
     frames(3, kSixtyFps);
-    EXPECT_EQ(game_state, StoryWaitKey);
+    EXPECT_EQ(game_state(), StoryWaitKey);
     input.tap('Q');
     frame(kSixtyFps);
-    EXPECT_EQ(game_state, Playing);
+    EXPECT_EQ(game_state(), Playing);
 }
 
 TEST_F(GameLoop, GirlIsReadBeforeBoy) {
-    game_state = ChooseCharacter;
+    game_state() = ChooseCharacter;
     session->player_is_girl = false;
     input.tap(kKeyG);
     input.tap(kKeyB);
     frame(kSixtyFps);
     EXPECT_TRUE(session->player_is_girl);
-    EXPECT_EQ(game_state, Story);
+    EXPECT_EQ(game_state(), Story);
 }
 
 TEST_F(GameLoop, EscapeOpensTheMenuOnlyAtTheNextDecisionPass) {
@@ -115,11 +115,11 @@ TEST_F(GameLoop, EscapeOpensTheMenuOnlyAtTheNextDecisionPass) {
     frame(kSixtyFps);
     input.tap(kKeyEscape);
     int frames_waited = 0;
-    while (game_state == Playing && frames_waited < 100) {
+    while (game_state() == Playing && frames_waited < 100) {
         frame(kSixtyFps);
         ++frames_waited;
     }
-    EXPECT_EQ(game_state, OptionsMenu);
+    EXPECT_EQ(game_state(), OptionsMenu);
     EXPECT_EQ(frames_waited, 40);  // the pass comes with the 40th tick
     EXPECT_TRUE(session->clock.resync_clock);
 }
@@ -136,7 +136,7 @@ TEST_F(GameLoop, BlastAndBiteShowFromTheFrameTheirRulesActInForTheirTicksOfPlay)
         GameSession& s = *session;
         place_actor(s.ants[0], s.city, {62, 136, 1}, 2);  // beside the player in the gate
         s.ants[0].state = AntReady;
-        s.ants[0].bite_clock.wound_seconds = 3.0f;
+        s.ants[0].bite_clock.make_ready(s.bite_time.now());
         place_actor(s.ants[1], s.city, {62, 131, 1}, 0);  // two cells from the grenade
         place_actor(s.grenade, s.city, {62, 133, 1}, 0);
         s.grenade.phase = GrenadeExploding;
@@ -173,7 +173,7 @@ TEST_F(GameLoop, BlastAndBiteShowFromTheFrameTheirRulesActInForTheirTicksOfPlay)
 }
 
 TEST_F(GameLoop, MenuGateActsOncePerOpeningAndSeesTapsBetweenOpenings) {
-    game_state = OptionsMenu;
+    game_state() = OptionsMenu;
     session->clock.tick_base = input.now;
     input.press(kKeyDown);  // held for two seconds
     for (int i = 0; i < 120; ++i) frame(kSixtyFps);
@@ -197,8 +197,8 @@ TEST_F(GameLoop, MenuGateActsOncePerOpeningAndSeesTapsBetweenOpenings) {
 // a FORWARD bound to Up keeps every tap: a tap between two frames and a
 // 0.05 s press between two decision passes are each one step.
 TEST_F(GameLoop, ForwardBoundToUpWalksOnEveryTap) {
-    key_bindings[ActionForward] = kKeyUp;
-    key_bindings[ActionJump] = kKeyRightShift;
+    key_bindings()[ActionForward] = kKeyUp;
+    key_bindings()[ActionJump] = kKeyRightShift;
     start_playing();
     session->ants.clear();
     const Player& p = session->player;
@@ -224,8 +224,8 @@ TEST_F(GameLoop, MenuAfterSlowPlayOpensOnceAtOnceThenEvery08Seconds) {
     use_pace(PaceFrame);
     frames(500, 0.03);  // 15 s at 33 frames per second: 10 s of lag
     input.tap(kKeyEscape);
-    for (int i = 0; i < 100 && game_state == Playing; ++i) frame(0.03);
-    ASSERT_EQ(game_state, OptionsMenu);
+    for (int i = 0; i < 100 && game_state() == Playing; ++i) frame(0.03);
+    ASSERT_EQ(game_state(), OptionsMenu);
     input.press(kKeyDown);  // held for one second
     frames(60, kSixtyFps);
     EXPECT_EQ(session->screens.options_cursor, 2);
@@ -235,10 +235,10 @@ TEST_F(GameLoop, ResyncKeepsMenuTimeOutOfTheSimulation) {
     start_playing();
     frames(10, kSixtyFps);
     const double base = session->clock.second_accumulator;
-    game_state = OptionsMenu;
+    game_state() = OptionsMenu;
     session->clock.resync_clock = true;
     frames(600, kSixtyFps);  // ten seconds in the menu
-    game_state = Playing;
+    game_state() = Playing;
     frame(kSixtyFps);  // syncs: the ten seconds are dropped
     EXPECT_EQ(session->clock.second_accumulator, base);
     frame(kSixtyFps);
@@ -253,9 +253,9 @@ TEST_F(GameLoop, FreeCameraStepAfterTheMenuSpansOneFrame) {
     camera.free_camera = true;
     frames(10, kSixtyFps);
     const glm::vec3 before = camera.camera_position;
-    game_state = OptionsMenu;
+    game_state() = OptionsMenu;
     frames(600, kSixtyFps);
-    game_state = Playing;
+    game_state() = Playing;
     input.press(kKeyUp);
     frame(kSixtyFps);
     const float moved = glm::distance(camera.camera_position, before);
@@ -264,7 +264,7 @@ TEST_F(GameLoop, FreeCameraStepAfterTheMenuSpansOneFrame) {
 
 TEST_F(GameLoop, OptionsReturnAppliesSettingsAndExitClosesTheWindow) {
     start_round(*session);
-    game_state = OptionsMenu;
+    game_state() = OptionsMenu;
     session->clock.tick_base = input.now;
     auto gate = [&](int key) {
         input.tap(key);
@@ -276,11 +276,11 @@ TEST_F(GameLoop, OptionsReturnAppliesSettingsAndExitClosesTheWindow) {
     gate(kKeyLeft);    // 1
     for (int i = 0; i < 3; ++i) gate(kKeyDown);  // RETURN
     gate(kKeyEnter);
-    EXPECT_EQ(game_state, Playing);
+    EXPECT_EQ(game_state(), Playing);
     EXPECT_EQ(session->grenade.blast_radius, 1);
     for (int i = 0; i < session->ant_count(); ++i) EXPECT_EQ(session->ants[i].bite_damage, 2);
 
-    game_state = OptionsMenu;
+    game_state() = OptionsMenu;
     gate(kKeyUp);  // from VOLUMEN up to EXIT
     gate(kKeyEnter);
     EXPECT_TRUE(input.close_requested);
@@ -297,7 +297,7 @@ int units_in_thirty_seconds(LoopFixture& f, int32_t pace, double dt) {
     f.session->ants.clear();
     const int32_t start = f.session->time_left;
     f.frames(int(std::lround(30.0 / dt)), dt);
-    EXPECT_EQ(game_state, Playing);
+    EXPECT_EQ(f.game_state(), Playing);
     return start - f.session->time_left;
 }
 
@@ -307,7 +307,7 @@ double seconds_per_step(LoopFixture& f, int32_t pace, double dt) {
     f.start_playing();
     f.use_pace(pace);
     f.session->ants.clear();
-    f.input.press(key_bindings[ActionForward]);
+    f.input.press(f.key_bindings()[ActionForward]);
     const Player& p = f.session->player;
     const int32_t start_y = p.cell_y;
     double started = -1.0;
@@ -339,11 +339,11 @@ bool steps_after_a_bite(LoopFixture& f, int32_t pace, double dt) {
     ants[0].bite_clock.wound_seconds = kAntBiteInterval;
     std::vector<int> rolls;
     for (int i = 0; i < 64; ++i) rolls.push_back(i % 2 == 0 ? 0 : 50);
-    script_random({}, rolls);
-    f.input.press(key_bindings[ActionForward]);
+    f.script_random({}, rolls);
+    f.input.press(f.key_bindings()[ActionForward]);
     const int32_t start_y = p.cell_y;
     bool bitten = false;
-    for (int i = 0; i < int(std::lround(30.0 / dt)) && game_state == Playing; ++i) {
+    for (int i = 0; i < int(std::lround(30.0 / dt)) && f.game_state() == Playing; ++i) {
         f.frame(dt);
         bitten = bitten || p.state == PlayerBitten;
         if (bitten && p.cell_y != start_y) return true;
@@ -384,16 +384,16 @@ std::vector<std::string> decision_passes(LoopFixture& f, int32_t pace) {
         units.push_back(float(i * 37 % 100) / 100.0f);
         rands.push_back(i * 53 % 100);
     }
-    script_random(units, rands);
-    f.input.press(key_bindings[ActionForward]);
+    f.script_random(units, rands);
+    f.input.press(f.key_bindings()[ActionForward]);
     std::vector<std::string> passes;
     auto actor = [](const Actor& a, int32_t state) {
         return std::to_string(a.cell_x) + "," + std::to_string(a.cell_y) + "," +
                std::to_string(a.cell_z) + " f" + std::to_string(a.facing) + " s" +
                std::to_string(state) + "; ";
     };
-    for (int frame = 0; frame < 4000 && game_state == Playing; ++frame) {
-        if (frame == 1000) f.input.tap(key_bindings[ActionRight]);
+    for (int frame = 0; frame < 4000 && f.game_state() == Playing; ++frame) {
+        if (frame == 1000) f.input.tap(f.key_bindings()[ActionRight]);
         const double ticks_before = f.session->clock.pass_accumulator;
         f.frame(kTwoHundredFps);
         const GameSession& s = *f.session;
@@ -421,7 +421,7 @@ TEST_F(GameLoop, AtTwoHundredFramesPerSecondBothPacesMakeTheSameDecisionPasses) 
 TEST_F(GameLoop, RealPaceDrawsTheWalkBetweenTicks) {
     start_playing();
     session->ants.clear();
-    input.press(key_bindings[ActionForward]);
+    input.press(key_bindings()[ActionForward]);
     const Player& p = session->player;
     for (int i = 0; i < 100 && p.state != PlayerWalk; ++i) frame(kTwoHundredFps);
     ASSERT_EQ(p.state, PlayerWalk);

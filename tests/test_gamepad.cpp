@@ -14,14 +14,13 @@
 
 namespace {
 
-constexpr int kKeySpace = 32;
 constexpr double kGate = 0.85;  // a little over the 0.8 s menu gate
 
 struct Gamepad : LoopFixture {
     void SetUp() override {
         LoopFixture::SetUp();
-        key_bindings.clear();
-        reset_default_bindings();
+        key_bindings().clear();
+        reset_default_bindings(key_bindings());
         input.plug_pad();
     }
 
@@ -29,14 +28,14 @@ struct Gamepad : LoopFixture {
     // One look at the pad as a frame of play takes it.
     void look() {
         InputFrame frame = read_input(false);
-        session->pad.feed(frame, pad_keys_for(Playing, false, key_bindings, view().free_camera,
+        session->pad.feed(frame, pad_keys_for(Playing, false, key_bindings(), view().free_camera,
                                               view().orthographic));
         session->keys.take(frame);
     }
     // A decision pass's reading of the bound keys: what it asks the player for.
     Player pass() {
         Player asked;
-        poll_bound_actions(session->keys, asked, view().free_camera, view().orthographic);
+        poll_bound_actions(session->keys, key_bindings(), asked, view().free_camera, view().orthographic);
         session->keys.flush();
         return asked;
     }
@@ -55,7 +54,7 @@ struct Gamepad : LoopFixture {
         frame(0.0);
     }
     void open_menu(int32_t state) {
-        game_state = state;
+        game_state() = state;
         session->clock.tick_base = input.now;
     }
 };
@@ -101,9 +100,9 @@ TEST_F(Gamepad, TapBetweenTwoPassesIsSeenOnceAndAHeldStickAtEveryPass) {
 TEST_F(Gamepad, ReboundActionFollowsItsNewKeyAndTheShoulderFlipsTheView) {
     input.tap(kKeyW);
     look();
-    ASSERT_TRUE(capture_rebinding(session->keys, ActionJump));
-    ASSERT_EQ(key_bindings[ActionJump], kKeyW);
-    ASSERT_EQ(key_bindings[ActionForward], kKeyS);
+    ASSERT_TRUE(capture_rebinding(session->keys, key_bindings(), ActionJump));
+    ASSERT_EQ(key_bindings()[ActionJump], kKeyW);
+    ASSERT_EQ(key_bindings()[ActionForward], kKeyS);
     look();
     tap_in_play(PadA);
     Player asked = pass();
@@ -137,11 +136,11 @@ TEST_F(Gamepad, MenusMoveAndChooseAndTheWaitingScreensTakeAnyButton) {
     look();
     tap_in_play(PadStart);
     decision_pass(*session, input.now, out);
-    ASSERT_EQ(game_state, OptionsMenu);
+    ASSERT_EQ(game_state(), OptionsMenu);
     frame(0.0);
     tap_in_loop(PadB);  // back to the game, as Escape
     frame(kGate);
-    ASSERT_EQ(game_state, Playing);
+    ASSERT_EQ(game_state(), Playing);
 
     open_menu(OptionsMenu);
     frame(0.0);
@@ -159,27 +158,27 @@ TEST_F(Gamepad, MenusMoveAndChooseAndTheWaitingScreensTakeAnyButton) {
     input.tilt(PadLeftY, 0.0f);
     tap_in_loop(PadA);
     frame(kGate);
-    EXPECT_EQ(game_state, ControlsMenu);
+    EXPECT_EQ(game_state(), ControlsMenu);
 
-    game_state = ChooseCharacter;
+    game_state() = ChooseCharacter;
     tap_in_loop(PadRightShoulder);
-    EXPECT_EQ(game_state, Story);
+    EXPECT_EQ(game_state(), Story);
     EXPECT_FALSE(session->player_is_girl);
-    game_state = ChooseCharacter;
+    game_state() = ChooseCharacter;
     input.press_button(PadA);  // no choice
     frame(0.0);
     input.release_button(PadA);
     input.press_button(PadX);
     frame(0.0);
-    EXPECT_EQ(game_state, Story);
+    EXPECT_EQ(game_state(), Story);
     EXPECT_TRUE(session->player_is_girl);
     input.release_button(PadX);
 
-    game_state = StoryWaitKey;
+    game_state() = StoryWaitKey;
     frame(0.0);
-    EXPECT_EQ(game_state, StoryWaitKey);
+    EXPECT_EQ(game_state(), StoryWaitKey);
     tap_in_loop(PadY);
-    EXPECT_EQ(game_state, Playing);
+    EXPECT_EQ(game_state(), Playing);
 }
 
 TEST_F(Gamepad, PulledPadLetsGoAndADriftingStickWaitsToBeCentred) {
@@ -244,14 +243,14 @@ TEST_F(Gamepad, RebindingWaitIgnoresThePadButBCancels) {
     frame(kGate);
     frame(kGate);
     EXPECT_TRUE(session->rebinding);
-    EXPECT_EQ(key_bindings[ActionJump], kKeyS);
+    EXPECT_EQ(key_bindings()[ActionJump], kKeyS);
     input.release_button(PadA);
     input.tilt(PadLeftY, 0.0f);
 
     tap_in_loop(PadB);
     frame(kGate);
     EXPECT_FALSE(session->rebinding);
-    EXPECT_EQ(key_bindings[ActionJump], kKeyS);
+    EXPECT_EQ(key_bindings()[ActionJump], kKeyS);
 
     tap_in_loop(PadA);
     frame(kGate);
@@ -259,7 +258,7 @@ TEST_F(Gamepad, RebindingWaitIgnoresThePadButBCancels) {
     input.tap(kKeySpace);
     frame(kGate);
     EXPECT_FALSE(session->rebinding);
-    EXPECT_EQ(key_bindings[ActionJump], kKeySpace);
+    EXPECT_EQ(key_bindings()[ActionJump], kKeySpace);
 }
 
 // A made-up pad's mapping, in the database's format.

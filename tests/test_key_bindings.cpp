@@ -9,14 +9,13 @@
 #include "scene_builder.h"
 
 namespace {
-constexpr int kKeySpace = 32;
 
 class KeyBindingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         use_scripted_platform(&keys);
         key_bindings.clear();
-        reset_default_bindings();
+        reset_default_bindings(key_bindings);
     }
     void TearDown() override { use_scripted_platform(nullptr); }
 
@@ -24,15 +23,16 @@ protected:
     void take() { reads.take(read_input(false)); }
     void poll() {
         take();
-        poll_bound_actions(reads, player, free_camera, orthographic);
+        poll_bound_actions(reads, key_bindings, player, free_camera, orthographic);
     }
     bool capture(int32_t action) {
         take();
-        return capture_rebinding(reads, action);
+        return capture_rebinding(reads, key_bindings, action);
     }
 
     ScriptedPlatform keys;
     KeyReads reads;
+    KeyBindings key_bindings;
     Player player;
     bool free_camera = false;
     bool orthographic = false;
@@ -47,7 +47,7 @@ TEST_F(KeyBindingsTest, DefaultsAndResetOverwriteWithoutRemoving) {
     EXPECT_EQ(key_bindings[ActionGra3], 76);
     key_bindings[ActionForward] = kKeyUp;
     key_bindings[20] = 99;
-    reset_default_bindings();
+    reset_default_bindings(key_bindings);
     EXPECT_EQ(key_bindings[ActionForward], kKeyW);
     EXPECT_EQ(key_bindings[20], 99);
 }
@@ -170,7 +170,7 @@ TEST_F(KeyBindingsTest, HeldForwardWalksThePlayerOutOfTheGate) {
     s.city.init();
     s.before_pass = [&] {
         take();
-        poll_bound_actions(reads, s.player, free_camera, orthographic);
+        poll_bound_actions(reads, key_bindings, s.player, free_camera, orthographic);
         reads.flush();
     };
     keys.press(kKeyW);

@@ -115,9 +115,9 @@ constexpr double kGate = 0.85;  // a little over the 0.8 s gate
 struct ControlsMenuLoop : LoopFixture {
     void SetUp() override {
         LoopFixture::SetUp();
-        key_bindings.clear();
-        reset_default_bindings();
-        game_state = ControlsMenu;
+        key_bindings().clear();
+        reset_default_bindings(key_bindings());
+        game_state() = ControlsMenu;
         session->clock.tick_base = input.now;
     }
     void gate(int key) {
@@ -134,14 +134,14 @@ TEST_F(ControlsMenuLoop, OptionsCursorLineWhenTheMenuComesOnScreenAndWhenTheCurs
     auto run = [&](int count) {
         for (int i = 0; i < count; ++i) {
             frame(1.0 / 60.0);
-            report_options_cursor(session->screens, game_state == OptionsMenu, lines);
+            report_options_cursor(session->screens, game_state() == OptionsMenu, lines);
         }
     };
     auto count = [&] {
         const std::string text = lines.str();
         return std::count(text.begin(), text.end(), '\n');
     };
-    game_state = OptionsMenu;
+    game_state() = OptionsMenu;
     run(120);  // two gate openings with nothing pressed
     EXPECT_EQ(lines.str(), "114\n");
     for (int key : {kKeyDown, kKeyLeft, kKeyEnter}) {  // DAMAGE 0; Enter goes back to VOLUMEN
@@ -153,13 +153,13 @@ TEST_F(ControlsMenuLoop, OptionsCursorLineWhenTheMenuComesOnScreenAndWhenTheCurs
         input.tap(key);
         run(50);
     }
-    ASSERT_EQ(game_state, ControlsMenu);
+    ASSERT_EQ(game_state(), ControlsMenu);
     EXPECT_EQ(count(), 6);
     for (int key : {kKeyUp, kKeyEnter}) {  // RETURN: the options menu again, on VOLUMEN
         input.tap(key);
         run(50);
     }
-    ASSERT_EQ(game_state, OptionsMenu);
+    ASSERT_EQ(game_state(), OptionsMenu);
     EXPECT_EQ(count(), 7);
 }
 
@@ -181,22 +181,22 @@ TEST_F(ControlsMenuLoop, AKeyDownAcrossAGateActsOnceAndIsNotTheKeyItWaitsFor) {
     EXPECT_EQ(session->screens.controls_cursor, ActionRight);
     across_the_next_gate(kKeyW);
     EXPECT_FALSE(session->rebinding);
-    EXPECT_EQ(key_bindings[ActionRight], kKeyW);
-    EXPECT_EQ(key_bindings[ActionForward], kKeyD);
+    EXPECT_EQ(key_bindings()[ActionRight], kKeyW);
+    EXPECT_EQ(key_bindings()[ActionForward], kKeyD);
 }
 
 TEST_F(ControlsMenuLoop, EnterWaitsForAKeyTheNextGateBindsItResetAndReturn) {
     for (int i = 0; i < 3; ++i) gate(kKeyDown);  // JUMP
     gate(kKeyEnter);
     EXPECT_TRUE(session->rebinding);
-    EXPECT_EQ(key_bindings[ActionJump], kKeyS);
+    EXPECT_EQ(key_bindings()[ActionJump], kKeyS);
     frame(kGate);  // nothing pressed: still waiting
     EXPECT_TRUE(session->rebinding);
     gate(kKeyW);
     EXPECT_FALSE(session->rebinding);
-    EXPECT_EQ(key_bindings[ActionJump], kKeyW);
-    EXPECT_EQ(key_bindings[ActionForward], kKeyS);
-    EXPECT_EQ(game_state, ControlsMenu);
+    EXPECT_EQ(key_bindings()[ActionJump], kKeyW);
+    EXPECT_EQ(key_bindings()[ActionForward], kKeyS);
+    EXPECT_EQ(game_state(), ControlsMenu);
 
     gate(kKeyUp);
     gate(kKeyUp);
@@ -205,14 +205,14 @@ TEST_F(ControlsMenuLoop, EnterWaitsForAKeyTheNextGateBindsItResetAndReturn) {
     gate(kKeyUp);  // from JUMP round to RESET
     ASSERT_EQ(session->screens.controls_cursor, kControlsReset);
     gate(kKeyEnter);
-    EXPECT_EQ(key_bindings[ActionJump], kKeyS);
-    EXPECT_EQ(key_bindings[ActionForward], kKeyW);
+    EXPECT_EQ(key_bindings()[ActionJump], kKeyS);
+    EXPECT_EQ(key_bindings()[ActionForward], kKeyW);
     EXPECT_EQ(session->screens.controls_cursor, kControlsReset);
     EXPECT_FALSE(session->rebinding);
 
     gate(kKeyDown);
     gate(kKeyEnter);
-    EXPECT_EQ(game_state, OptionsMenu);
+    EXPECT_EQ(game_state(), OptionsMenu);
     EXPECT_EQ(session->screens.controls_cursor, 0);
     EXPECT_EQ(session->screens.controls_cursor_label.y, 99.0f);
 }

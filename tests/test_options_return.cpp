@@ -25,7 +25,7 @@ struct OptionsReturn : LoopFixture {
         folder = pattern;
         session->settings_path = (folder / "swarmfall" / "settings.conf").string();
         start_round(*session);
-        game_state = OptionsMenu;
+        game_state() = OptionsMenu;
         session->clock.tick_base = input.now;
     }
     void TearDown() override {
@@ -39,7 +39,7 @@ struct OptionsReturn : LoopFixture {
     }
     // FULLSCREEN flipped, then RETURN.
     void switch_fullscreen() {
-        game_state = OptionsMenu;
+        game_state() = OptionsMenu;
         for (int i = 0; i < 3; ++i) gate(kKeyDown);
         gate(kKeyRight);
         gate(kKeyDown);
@@ -47,7 +47,7 @@ struct OptionsReturn : LoopFixture {
         gate(kKeyEnter);
     }
     void choose_return() {
-        game_state = OptionsMenu;
+        game_state() = OptionsMenu;
         for (int i = 0; i < 2; ++i) gate(kKeyUp);  // from VOLUMEN round to RETURN
         gate(kKeyEnter);
     }
@@ -77,7 +77,7 @@ TEST_F(OptionsReturn, ReturnAppliesTheMenuValuesAndKeepsThem) {
     gate(kKeyLeft);   // RADIUS 1
     gate(kKeyEnter);  // only puts the cursor back on VOLUMEN
     choose_return();
-    EXPECT_EQ(game_state, Playing);
+    EXPECT_EQ(game_state(), Playing);
     EXPECT_EQ(session->grenade.blast_radius, 1);
     SettingsText kept_now = kept();
     EXPECT_TRUE(kept_now.faults.empty());
@@ -104,36 +104,36 @@ TEST_F(OptionsReturn, SwapIntervalFollowsThePaceAndVsync) {
 // opened the menu, still down when the menu came up, never closes it; and
 // the one that closes it leaves nothing latched to open it again in play.
 TEST_F(OptionsReturn, EscapeLeavesAsReturnDoesButNotWithThePressThatOpenedTheMenu) {
-    game_state = Playing;
+    game_state() = Playing;
     session->clock.resync_clock = true;
     input.press(kKeyEscape);  // still down at the decision pass
-    for (int i = 0; i < 100 && game_state == Playing; ++i) frame(kSixtyFps);
-    ASSERT_EQ(game_state, OptionsMenu);
+    for (int i = 0; i < 100 && game_state() == Playing; ++i) frame(kSixtyFps);
+    ASSERT_EQ(game_state(), OptionsMenu);
     frames(20, kSixtyFps);  // the first gate opens at once
     input.release(kKeyEscape);
     frames(120, kSixtyFps);
-    ASSERT_EQ(game_state, OptionsMenu);
+    ASSERT_EQ(game_state(), OptionsMenu);
 
     gate(kKeyDown);
     gate(kKeyDown);
     gate(kKeyLeft);  // RADIUS 1
     input.press(kKeyEscape);
     frames(120, kSixtyFps);  // held: the menu stays
-    EXPECT_EQ(game_state, OptionsMenu);
+    EXPECT_EQ(game_state(), OptionsMenu);
     input.release(kKeyEscape);
     frames(50, kSixtyFps);
-    EXPECT_EQ(game_state, Playing);
+    EXPECT_EQ(game_state(), Playing);
     EXPECT_EQ(session->grenade.blast_radius, 1);
     EXPECT_EQ(kept().settings, (Settings{20, 1, 1, false}));
     EXPECT_EQ(session->screens.options_cursor, OptionsVolume);
     frames(200, kSixtyFps);  // five decision passes
-    EXPECT_EQ(game_state, Playing);
+    EXPECT_EQ(game_state(), Playing);
 }
 
 TEST_F(OptionsReturn, FolderThatCannotBeWrittenCostsOneLineAndPlayGoesOn) {
     std::ofstream(folder / "swarmfall") << "a file in the folder's place";
     choose_return();
-    EXPECT_EQ(game_state, Playing);
+    EXPECT_EQ(game_state(), Playing);
     EXPECT_EQ(reported("Settings file"), 1) << out.str();
 }
 
@@ -156,7 +156,7 @@ TEST_F(OptionsReturn, FullscreenFollowsTheSwitchOnlyWhenItChanges) {
 TEST_F(OptionsReturn, RefusedFullscreenCostsOneLineAndStaysOff) {
     input.refuse_fullscreen = true;
     switch_fullscreen();
-    EXPECT_EQ(game_state, Playing);
+    EXPECT_EQ(game_state(), Playing);
     EXPECT_EQ(reported("Full screen is not available here; the game goes on in its window\n"), 1);
     EXPECT_FALSE(session->settings.fullscreen);  // the menu shows OFF again
     EXPECT_FALSE(kept().settings.fullscreen);

@@ -26,7 +26,7 @@ TEST(RoundsUnderLoad, ManyRoundsWithAFullPack) {
             // The captive's and the pack's share of a decision pass.
             s.hostage.decision_update(s.world);
             for (Ant& ant : s.ants) ant.decision_update(s.world);
-            s.ants.front().decay_scent();
+            s.ants.front().decay_scent(s.world);
         }
     }
     EXPECT_EQ(s.ants.size(), size_t(kMaxAnts));

@@ -42,7 +42,7 @@ TEST(RoundSetup, FirstRoundPlacesEveryoneAtTheFixedCells) {
     g.player.state = PlayerDead;
     g.player.want_jump = true;
     g.grenade.phase = GrenadeFlying;
-    script_random({}, {22 + 3});
+    g.random.script_draws({}, {22 + 3});
     g.setup(0);
     EXPECT_TRUE(g.hero_message);
     expect_at(g.hostage, 121, 29, 1);
@@ -62,13 +62,13 @@ TEST(RoundSetup, FirstRoundPlacesEveryoneAtTheFixedCells) {
     }
     EXPECT_EQ(g.world.ant_count(), 5);
     EXPECT_EQ(g.world.hostage, &g.hostage);
-    EXPECT_EQ(scripted_rands_left(), 0);
-    EXPECT_EQ(scripted_overruns(), 0);
+    EXPECT_EQ(g.random.rands_left(), 0);
+    EXPECT_EQ(g.random.overruns(), 0);
 }
 
 TEST(RoundSetup, RescueAddsFiveAtFreeCellsAndDeathSendsTheSameTenHome) {
     Game g;
-    script_random({}, {3});
+    g.random.script_draws({}, {3});
     g.setup(0);
     Ant& stomped = g.ants[0];
     stomped.state = AntParalysed;
@@ -87,10 +87,10 @@ TEST(RoundSetup, RescueAddsFiveAtFreeCellsAndDeathSendsTheSameTenHome) {
                               {11, 12}, {11, 12},              // new starts may coincide
                               {13, 14}, {15, 16}, {62, 103}}))  // ant 2 left this one
         rands.push_back(v);
-    script_random({}, rands);
+    g.random.script_draws({}, rands);
     g.setup(1);
-    EXPECT_EQ(scripted_rands_left(), 0);
-    EXPECT_EQ(scripted_overruns(), 0);
+    EXPECT_EQ(g.random.rands_left(), 0);
+    EXPECT_EQ(g.random.overruns(), 0);
     ASSERT_EQ(g.ant_count(), 10);
     ASSERT_EQ(g.starts.size(), 10u);
     EXPECT_EQ(g.world.ant_count(), 10);
@@ -105,10 +105,10 @@ TEST(RoundSetup, RescueAddsFiveAtFreeCellsAndDeathSendsTheSameTenHome) {
     EXPECT_EQ(g.ants[9].bite_damage, kAntStartBiteDamage);
 
     for (Ant& ant : g.ants) g.put(ant, {100, 100, 1}, 3);
-    script_random({}, {0});
+    g.random.script_draws({}, {0});
     g.setup(1);
-    EXPECT_EQ(scripted_rands_left(), 0);
-    EXPECT_EQ(scripted_overruns(), 0);  // no cell drawn after a death
+    EXPECT_EQ(g.random.rands_left(), 0);
+    EXPECT_EQ(g.random.overruns(), 0);  // no cell drawn after a death
     expect_at(g.hostage, 18, 101, 4);
     for (int i = 0; i < 5; ++i) expect_at(g.ants[size_t(5 + i)], new_cells[i][0], new_cells[i][1], 1);
     EXPECT_EQ(g.ants[3].facing, 0);
@@ -119,7 +119,7 @@ TEST(RoundSetup, RescueAddsFiveAtFreeCellsAndDeathSendsTheSameTenHome) {
 // for the whole round.
 TEST(RoundSetup, RoundEndingMidTurnLeavesNoMotionBehind) {
     Game g;
-    script_random({}, {3});
+    g.random.script_draws({}, {3});
     g.setup(0);
     g.player.motion_mode = MotionTurnRight;
     g.player.facing_angle = -0.7f;
@@ -132,7 +132,7 @@ TEST(RoundSetup, RoundEndingMidTurnLeavesNoMotionBehind) {
     g.grenade.motion_mode = MotionLift;
     g.grenade.pos_z = 4.5f;
 
-    script_random({}, {3});
+    g.random.script_draws({}, {3});
     g.setup(0);
     EXPECT_EQ(g.player.hop_in_place, 0);
     EXPECT_EQ(g.player.fall_steps, 0);
@@ -159,10 +159,10 @@ TEST(RoundSetup, FreeCellDrawsAreBoundedThenTheStreetIsScanned) {
     Game g;
     g.block(10, 10, 1);
     g.block(10, 11, 1);
-    script_random({}, {});
+    g.random.script_draws({}, {});
     const glm::vec3 cell = random_free_cell(g.city, g.world);
     EXPECT_EQ(cell, glm::vec3(10.0f, 12.0f, 1.0f));
-    EXPECT_LE(scripted_overruns(), 100000);
+    EXPECT_LE(g.random.overruns(), 100000);
 
     for (int x = 10; x < 138; ++x)
         for (int y = 10; y < 138; ++y) g.block(x, y, 1);
@@ -188,8 +188,8 @@ TEST(RoundSetup, PackStopsAtOneHundredAndOne) {
     EXPECT_EQ(g.ant_count(), kMaxAnts);
     EXPECT_EQ(g.ants.size(), size_t(kMaxAnts));
     EXPECT_EQ(&g.ants[0], first) << "the pack never moves in memory";
-    script_random({}, {0});
+    g.random.script_draws({}, {0});
     g.setup(25);
     EXPECT_EQ(g.ant_count(), kMaxAnts);
-    EXPECT_EQ(scripted_overruns(), 0);
+    EXPECT_EQ(g.random.overruns(), 0);
 }

@@ -65,12 +65,13 @@ target_sources(swarmfall_flow PRIVATE
   app/replay_check.cpp
   app/replay_watch.cpp)
 # Headers with no .cpp of their own, with the library that owns them: the
-# states, the input record, key codes and what a state shows are the flow's;
-# what start-up builds above the session is the presentation's.
+# states, the input record, key codes, a replay and what a state shows are
+# the flow's; what start-up builds above the session is the presentation's.
 target_sources(swarmfall_flow PRIVATE
   app/game_state.h
   app/input_frame.h
   app/key_codes.h
+  app/replay.h
   app/shown_statistics.h
   app/state_families.h
   app/state_picture.h)

@@ -10,17 +10,10 @@ file(MAKE_DIRECTORY ${SWARMFALL_WINDOWS_BUILT}/licences)
 install(TARGETS swarmfall RUNTIME DESTINATION .)
 install(DIRECTORY shaders model texture sounds DESTINATION .)
 
-# The dependency cache: the folder among the ones the build searches that
-# holds the record of the versions it was built from.
-set(SWARMFALL_WINDOWS_DEPS "")
-foreach(candidate ${CMAKE_PREFIX_PATH} ${CMAKE_FIND_ROOT_PATH})
-  if(EXISTS ${candidate}/versions.txt AND NOT SWARMFALL_WINDOWS_DEPS)
-    set(SWARMFALL_WINDOWS_DEPS ${candidate})
-  endif()
-endforeach()
-if(NOT SWARMFALL_WINDOWS_DEPS)
-  message(FATAL_ERROR "The Windows libraries' folder (with versions.txt) is not among "
-    "CMAKE_PREFIX_PATH or CMAKE_FIND_ROOT_PATH: build through `make windows`")
+# The Windows libraries' folder (scripts/windows-deps), with the licence
+# texts of their sources and the record of their versions.
+if(NOT EXISTS "${SWARMFALL_WINDOWS_DEPS}/versions.txt")
+  message(FATAL_ERROR "SWARMFALL_WINDOWS_DEPS names no folder of Windows libraries: build through `make windows`")
 endif()
 
 # swarmfall_windows_text(SOURCE NAME): SOURCE as NAME in the build's folder

@@ -32,8 +32,8 @@ swarmfall_windows_text(${CMAKE_SOURCE_DIR}/README.md README.txt)
 install(FILES ${SWARMFALL_WINDOWS_BUILT}/README.txt DESTINATION .)
 
 # Each shipped library's Debian copyright file, from the source tree it was
-# built from (zlib, BSD and MIT texts in full); the LGPL that OpenAL Soft's
-# file names, in full; the MinGW-w64 runtime and GCC's runtime library
+# built from (zlib, BSD and MIT texts in full); the LGPL versions that
+# OpenAL Soft's file names (2 and 2.1, or later), in full; the MinGW-w64 runtime and GCC's runtime library
 # exception, linked into the executable; GLM, compiled in; the game's own.
 set(licences
   "${SWARMFALL_WINDOWS_DEPS}/licences/glfw3.copyright|GLFW.txt"
@@ -43,6 +43,7 @@ set(licences
   "${SWARMFALL_WINDOWS_DEPS}/licences/libogg.copyright|Ogg.txt"
   "${SWARMFALL_WINDOWS_DEPS}/licences/libvorbis.copyright|Vorbis.txt"
   "${SWARMFALL_WINDOWS_DEPS}/licences/flac.copyright|FLAC.txt"
+  "/usr/share/common-licenses/LGPL-2|LGPL-2.txt"
   "/usr/share/common-licenses/LGPL-2.1|LGPL-2.1.txt"
   "/usr/share/doc/libglm-dev/copyright|GLM.txt"
   "/usr/share/doc/mingw-w64-x86-64-dev/copyright|MinGW-w64-runtime.txt"

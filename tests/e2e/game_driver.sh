@@ -114,8 +114,11 @@ game_start() {
   done
   export DISPLAY=":$(tr -d '[:space:]' <"$GAME_TMP/display")"
 
+  # A Windows build ends its lines with CR LF: the lines are kept without the
+  # CR, so the same patterns match them.
+  : >"$GAME_TMP/stdout"
   XDG_CONFIG_HOME="$GAME_TMP/config" XDG_DATA_HOME="$GAME_TMP/data" ALSOFT_DRIVERS=null \
-    $GAME_LAUNCHER "$binary" </dev/null >"$GAME_TMP/stdout" 2>"$GAME_TMP/stderr" &
+    $GAME_LAUNCHER "$binary" </dev/null > >(sed -u 's/\r$//' >"$GAME_TMP/stdout") 2>"$GAME_TMP/stderr" &
   GAME_PID=$!
   GAME_LINE=0
   game_wait_line '^state 0 '

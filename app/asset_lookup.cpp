@@ -36,21 +36,26 @@ std::optional<fs::path> find_assets(const std::vector<fs::path>& places) {
 
 std::string missing_assets_line(const std::vector<fs::path>& places) {
     std::string line = "Swarmfall cannot find its data (shaders/, model/, texture/); looked in:";
-    for (size_t i = 0; i < places.size(); ++i) line += (i ? ", " : " ") + places[i].string();
+    for (size_t i = 0; i < places.size(); ++i) line += (i ? ", " : " ") + places[i].u8string();
     return line + "\n";
 }
 
 bool enter_asset_directory(const char* argv0) {
     std::error_code error;
     const fs::path working_dir = fs::current_path(error);
-    const std::vector<fs::path> places = asset_places(working_dir, fs::path(executable_path(argv0)));
+    const std::vector<fs::path> places = asset_places(working_dir, fs::u8path(executable_path(argv0)));
     const std::optional<fs::path> found = find_assets(places);
     if (!found) {
-        std::cerr << missing_assets_line(places);
+        const std::string line = missing_assets_line(places);
+        std::cerr << line;
+        show_failure(line.c_str());
         return false;
     }
     if (*found != working_dir) fs::current_path(*found, error);
     if (!error) return true;
-    std::cerr << "Swarmfall cannot enter its data folder " << found->string() << ": " << error.message() << "\n";
+    const std::string line =
+        "Swarmfall cannot enter its data folder " + found->u8string() + ": " + error.message() + "\n";
+    std::cerr << line;
+    show_failure(line.c_str());
     return false;
 }

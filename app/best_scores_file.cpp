@@ -30,7 +30,7 @@ void report_faults(const std::string& path, const std::vector<std::string>& faul
 bool keep_damaged_file(const std::string& path, std::ostream& out) {
     const std::string kept = path + kDamagedSuffix;
     std::error_code error;
-    fs::copy_file(path, kept, fs::copy_options::overwrite_existing, error);
+    fs::copy_file(fs::u8path(path), fs::u8path(kept), fs::copy_options::overwrite_existing, error);
     if (error) {
         out << "Best scores file " << path << ": the old file cannot be kept as " << kept
             << ", so the table is not written" << std::endl;

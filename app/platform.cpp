@@ -45,6 +45,8 @@ void request_window_close() { doors.request_window_close(); }
 std::string today() { return doors.today(); }
 UserFolders user_folders() { return doors.user_folders(); }
 std::string executable_path(const char* argv0) { return doors.executable_path(argv0); }
+bool replace_file(const std::string& from, const std::string& to) { return doors.replace_file(from, to); }
+void show_failure(const char* text) { doors.show_failure(text); }
 
 WindowPoint window_centre(int width, int height) {
     return WindowPoint{0.5 * std::max(width, 0), 0.5 * std::max(height, 0)};

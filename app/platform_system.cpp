@@ -1,5 +1,8 @@
-// The machine's own answers, the same with or without a window: the local
-// date, the user folders from the environment, the executable's path.
+// The machine's own answers on POSIX systems, the same with or without a
+// window: the local date, the user folders from the environment, the
+// executable's path, replacing a file. Windows has its own
+// (platform_windows.cpp).
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -55,4 +58,15 @@ std::string executable_path(const char* argv0) {
     return error ? "" : exe.string();
 }
 
+// rename() replaces the target in one step on POSIX file systems.
+bool replace_file(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+// The terminal has the line already.
+void show_failure(const char*) {}
+
 }  // namespace windowless
+
+// A POSIX program keeps the terminal it was started from.
+void use_parent_console() {}

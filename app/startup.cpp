@@ -25,6 +25,7 @@
 namespace {
 constexpr const char* kWindowTitle = "Swarmfall";
 constexpr const char* kFontPath = "texture/Holstein.DDS";
+constexpr const char* kNoWindowSystem = "Failed to initialize GLFW\n";
 
 // Start-up failures wait for one character (end of input counts), so a
 // console window stays open long enough to be read.
@@ -54,6 +55,7 @@ void end_game(RunningGame& game) {
 // A window or GLEW failure: report, wait, and undo what was built.
 bool fail_after_window_system(const char* message, RunningGame& game) {
     std::cerr << message;
+    show_failure(message);
     wait_for_key();
     end_game(game);
     return false;
@@ -84,7 +86,8 @@ RunningGame::~RunningGame() = default;
 
 bool start_up(RunningGame& game) {
     if (!start_window_system()) {
-        std::cerr << "Failed to initialize GLFW\n";
+        std::cerr << kNoWindowSystem;
+        show_failure(kNoWindowSystem);
         wait_for_key();
         return false;
     }

@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-asan build deps configure bench clean fuzz soak package screenshots windows
+.PHONY: run test test-asan build deps configure bench clean fuzz soak package screenshots windows windows-package test-windows
 
 # A player's build needs neither GoogleTest nor Xvfb; the test targets ask
 # for them and turn the tests on.
@@ -78,6 +78,16 @@ windows:
 	  -DCMAKE_FIND_ROOT_PATH="$$deps" -DCMAKE_PREFIX_PATH="$$deps" -DSWARMFALL_WINDOWS_DEPS="$$deps" \
 	  -DSWARMFALL_HOST_EMBED_LEVEL=$(abspath $(WINDOWS_BUILD))/host/embed_level -DBUILD_TESTING=ON > /dev/null
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
+# The zip and the installer of the Windows build, in $(WINDOWS_BUILD)/.
+windows-package: windows
+	@cmake --build $(WINDOWS_BUILD) --target windows_package
+
+# The Windows build under Wine: its test programs, the game from the zip
+# played through, the installer and uninstaller (scripts/test-windows).
+test-windows: windows-package
+	@scripts/install-deps tests
+	@scripts/test-windows $(WINDOWS_BUILD)
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz $(WINDOWS_BUILD)

@@ -5,6 +5,7 @@
 # the installer (packaging/windows/make_packages.sh) take this folder as
 # `cmake --install` lays it out.
 set(SWARMFALL_WINDOWS_BUILT ${CMAKE_BINARY_DIR}/packaging/windows)
+file(REMOVE_RECURSE ${SWARMFALL_WINDOWS_BUILT}/licences)
 file(MAKE_DIRECTORY ${SWARMFALL_WINDOWS_BUILT}/licences)
 
 install(TARGETS swarmfall RUNTIME DESTINATION .)
@@ -32,23 +33,38 @@ swarmfall_windows_text(${CMAKE_SOURCE_DIR}/README.md README.txt)
 install(FILES ${SWARMFALL_WINDOWS_BUILT}/README.txt DESTINATION .)
 
 # Each shipped library's Debian copyright file, from the source tree it was
-# built from (zlib, BSD and MIT texts in full); the LGPL versions that
-# OpenAL Soft's file names (2 and 2.1, or later), in full; the MinGW-w64 runtime and GCC's runtime library
-# exception, linked into the executable; GLM, compiled in; the game's own.
+# built from (zlib, BSD and MIT texts in full); the MinGW-w64 run-time and
+# GCC's runtime library exception, linked into the executable; GLM, compiled
+# in; the game's own.
 set(licences
   "${SWARMFALL_WINDOWS_DEPS}/licences/glfw3.copyright|GLFW.txt"
   "${SWARMFALL_WINDOWS_DEPS}/licences/glew.copyright|GLEW.txt"
   "${SWARMFALL_WINDOWS_DEPS}/licences/libsfml.copyright|SFML.txt"
-  "${SWARMFALL_WINDOWS_DEPS}/licences/openal-soft.copyright|OpenAL-Soft.txt"
   "${SWARMFALL_WINDOWS_DEPS}/licences/libogg.copyright|Ogg.txt"
   "${SWARMFALL_WINDOWS_DEPS}/licences/libvorbis.copyright|Vorbis.txt"
   "${SWARMFALL_WINDOWS_DEPS}/licences/flac.copyright|FLAC.txt"
-  "/usr/share/common-licenses/LGPL-2|LGPL-2.txt"
-  "/usr/share/common-licenses/LGPL-2.1|LGPL-2.1.txt"
   "/usr/share/doc/libglm-dev/copyright|GLM.txt"
   "/usr/share/doc/mingw-w64-x86-64-dev/copyright|MinGW-w64-runtime.txt"
   "/usr/share/doc/gcc-mingw-w64-base/copyright|GCC-runtime.txt"
   "${CMAKE_SOURCE_DIR}/packaging/copyright|Swarmfall.txt")
+
+# OpenAL Soft is LGPL: OpenAL32.dll ships as its own DLL, with its Debian
+# copyright file and the two LGPL versions that file names, in full. The game
+# loads it only when it asks for sound, so the dependency build goes on
+# without it when its source cannot be fetched; the packages then hold no
+# sound library, and say so here.
+set(SWARMFALL_OPENAL_DLL ${SWARMFALL_WINDOWS_DEPS}/bin/OpenAL32.dll)
+if(EXISTS ${SWARMFALL_OPENAL_DLL})
+  list(APPEND licences
+    "${SWARMFALL_WINDOWS_DEPS}/licences/openal-soft.copyright|OpenAL-Soft.txt"
+    "/usr/share/common-licenses/LGPL-2|LGPL-2.txt"
+    "/usr/share/common-licenses/LGPL-2.1|LGPL-2.1.txt")
+  install(FILES ${SWARMFALL_OPENAL_DLL} DESTINATION .)
+else()
+  message(WARNING "No OpenAL32.dll in ${SWARMFALL_WINDOWS_DEPS}/bin (OpenAL Soft's source could not "
+    "be fetched): the Windows packages will hold no sound library and the game will run silent")
+endif()
+
 foreach(entry ${licences})
   string(REPLACE "|" ";" entry "${entry}")
   list(GET entry 0 source)
@@ -73,10 +89,9 @@ add_custom_command(OUTPUT ${SWARMFALL_ICO}
 add_custom_target(swarmfall_icon ALL DEPENDS ${SWARMFALL_ICO})
 install(FILES ${SWARMFALL_ICO} DESTINATION .)
 
-# The DLLs the game loads that Windows does not have (OpenAL32.dll: the rest
-# is linked in), found from its import table in the libraries' folder. A DLL
-# found nowhere and not on the list of Windows' own stops the install, so a
-# package never lacks one.
+# Every other library is linked in: a DLL in the executable's import table
+# that is not one of Windows' own is shipped when the libraries' folder holds
+# it, and stops the install when it does not, so a package never lacks one.
 set(SWARMFALL_WINDOWS_SYSTEM_DLLS
   kernel32.dll user32.dll gdi32.dll shell32.dll ole32.dll oleaut32.dll advapi32.dll
   msvcrt.dll opengl32.dll winmm.dll avrt.dll imm32.dll version.dll shlwapi.dll

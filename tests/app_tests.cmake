@@ -16,3 +16,19 @@ swarmfall_test(test_audio_silent test_audio_silent.cpp)
 swarmfall_flow_test(test_menus test_menus.cpp)
 swarmfall_flow_test(test_best_scores test_best_scores.cpp)
 swarmfall_test(test_gamepad test_gamepad.cpp)
+# What the machine alone decides about the player's files: one program per
+# kind of system, the other's file named for the source-list check.
+if(WIN32)
+  swarmfall_flow_test(test_user_folders test_user_folders_windows.cpp)
+  set_property(GLOBAL APPEND PROPERTY SWARMFALL_OTHER_SYSTEM_SOURCES
+    ${CMAKE_CURRENT_SOURCE_DIR}/test_user_folders_posix.cpp)
+  # Hybrid-graphics drivers look for these two in the export table.
+  add_test(NAME SwarmfallExportsAskForTheFastGpu
+    COMMAND sh -c "\"$0\" -p \"$1\" | grep -A3 'Ordinal/Name Pointer' | grep -c -e NvOptimusEnablement -e AmdPowerXpressRequestHighPerformance | grep -qx 2"
+            ${CMAKE_OBJDUMP} $<TARGET_FILE:swarmfall>)
+  set_tests_properties(SwarmfallExportsAskForTheFastGpu PROPERTIES TIMEOUT 60)
+else()
+  swarmfall_flow_test(test_user_folders test_user_folders_posix.cpp)
+  set_property(GLOBAL APPEND PROPERTY SWARMFALL_OTHER_SYSTEM_SOURCES
+    ${CMAKE_CURRENT_SOURCE_DIR}/test_user_folders_windows.cpp)
+endif()

@@ -76,7 +76,8 @@ windows:
 	@deps=$$(scripts/windows-deps) && cmake -S . -B $(WINDOWS_BUILD) \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_FIND_ROOT_PATH="$$deps" -DCMAKE_PREFIX_PATH="$$deps" -DSWARMFALL_WINDOWS_DEPS="$$deps" \
-	  -DSWARMFALL_HOST_EMBED_LEVEL=$(abspath $(WINDOWS_BUILD))/host/embed_level -DBUILD_TESTING=ON > /dev/null
+	  -DSWARMFALL_HOST_EMBED_LEVEL=$(abspath $(WINDOWS_BUILD))/host/embed_level -DBUILD_TESTING=ON \
+	  -DCMAKE_CROSSCOMPILING_EMULATOR=wine > /dev/null
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 # The zip and the installer of the Windows build, in $(WINDOWS_BUILD)/.

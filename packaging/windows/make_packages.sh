@@ -17,7 +17,9 @@ setup_file="$build/swarmfall-$version-setup.exe"
 
 rm -rf "$stage" "$zip_file" "$setup_file"
 mkdir -p "$stage"
-cmake --install "$build" --prefix "$folder" > /dev/null
+# Stripped, as the Debian package is: the debugging symbols would triple
+# the download.
+cmake --install "$build" --prefix "$folder" --strip > /dev/null
 
 # A fixed time stamp and sorted names: the same files give the same zip.
 find "$folder" -exec touch -h -d '2026-01-01 00:00:00 UTC' {} +

@@ -14,6 +14,10 @@ seconds="${3:-20}"
 work="$(mktemp -d "${TMPDIR:-/tmp}/swarmfall-ratio.XXXXXX")"
 export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# Wine's and Mesa's files go into the temporary home, not the real one.
+export HOME="$work/home" XDG_CACHE_HOME="$work/home/.cache" XDG_CONFIG_HOME="$work/home/.config" \
+  XDG_DATA_HOME="$work/home/.local/share"
+mkdir -p "$HOME"
 trap 'wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; rm -rf "$work"' EXIT
 env -u DISPLAY wineboot -i >/dev/null 2>&1
 

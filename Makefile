@@ -2,13 +2,14 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-asan build deps configure bench clean fuzz soak package screenshots windows windows-package test-windows
+.PHONY: run test test-asan build deps configure bench bench-smoke clean fuzz fuzz-build fuzz-smoke \
+        soak package package-check screenshots windows windows-package test-windows
 
 # A player's build needs neither GoogleTest nor Xvfb; the test targets ask
 # for them and turn the tests on.
 DEPS ?=
 CONFIG ?=
-test test-asan bench soak screenshots: DEPS = tests
+test test-asan bench bench-smoke soak screenshots: DEPS = tests
 test: CONFIG = -DBUILD_TESTING=ON
 
 deps:
@@ -45,19 +46,46 @@ soak: deps
 bench: build
 	@scripts/with-display $(BUILD)/bench_render
 
+# Every benchmark started for one short round (one view, one frame a block;
+# the real game's through one rescue), so none rots unnoticed. The numbers
+# mean nothing.
+bench-smoke: build
+	@scripts/with-display $(BUILD)/bench_render 1 --views 1 > $(BUILD)/bench-smoke.log || \
+	  { cat $(BUILD)/bench-smoke.log; exit 1; }
+	@echo "bench_render: one short round ran"
+	@bench/late_game_real.sh $(BUILD)/swarmfall 3 1
+
 # Coverage-guided fuzzing of every file the game reads, with clang's
 # libFuzzer under AddressSanitizer and UBSan: each target runs a fixed number
 # of runs (scripts/run-fuzz lists them) and any finding fails the run.
-fuzz:
+fuzz: fuzz-build
+	@scripts/run-fuzz build-fuzz
+
+fuzz-build:
 	@scripts/install-deps fuzz
 	@cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 > /dev/null
 	@cmake --build build-fuzz -j $(JOBS)
-	@scripts/run-fuzz build-fuzz
+
+# Every fuzz target built and run briefly over its seed corpus (a
+# thousandth of `make fuzz`'s runs), so one that no longer builds, links or
+# starts is noticed.
+fuzz-smoke: fuzz-build
+	@scripts/run-fuzz build-fuzz 1000
 
 # A Debian package of the installed game, in $(BUILD)/.
 package: build
 	@cd $(BUILD) && cpack > /dev/null
 	@ls $(BUILD)/swarmfall_*.deb
+
+# The package installed into a fresh Debian made with debootstrap and the
+# game started there (scripts/check-package). Making that Debian needs root:
+# without it the check says so and passes.
+package-check: package
+	@if [ "$$(id -u)" -ne 0 ]; then \
+	  echo "package-check: skipped, making a Debian root needs root"; \
+	else \
+	  scripts/install-deps package && scripts/check-package $(BUILD)/swarmfall_*.deb; \
+	fi
 
 # Plays the real game under Xvfb and saves the README's pictures in
 # docs/screenshots.

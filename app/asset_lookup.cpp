@@ -16,7 +16,10 @@ std::vector<fs::path> asset_places(const fs::path& working_dir, const fs::path& 
     std::vector<fs::path> places = {working_dir};
     if (exe.empty()) return places;
     const fs::path bin = exe.parent_path();
-    for (const fs::path& place : {bin, (bin / SWARMFALL_DATA_FROM_BIN).lexically_normal()})
+    fs::path data = (bin / SWARMFALL_DATA_FROM_BIN).lexically_normal();
+    // "bin/." normalises to "bin/": the same folder as bin, named once.
+    if (!data.has_filename()) data = data.parent_path();
+    for (const fs::path& place : {bin, data})
         if (std::find(places.begin(), places.end(), place) == places.end()) places.push_back(place);
     return places;
 }

@@ -15,6 +15,9 @@ constexpr const char* kCopySuffix = ".tmp";
 // Far more than ten games; a larger file is not ours to read.
 constexpr std::streamsize kLargestFile = 64 * 1024;
 constexpr size_t kFaultsShown = 4;
+// Another copy writing its game takes a moment; a longer wait would freeze
+// the time-up screen, so after this the game goes on without writing.
+constexpr double kLockPatience = 1.0;
 
 void report_faults(const std::string& path, const std::vector<std::string>& faults,
                    std::ostream& out) {
@@ -68,13 +71,24 @@ BestScoresFile load_best_scores(const std::string& path, std::ostream& out) {
     return loaded;
 }
 
+// The read, the merge and the write happen under the data folder's lock,
+// so two games ending at the same moment both keep their places.
 int32_t record_best_score(const std::string& path, const BestScore& game, BestScores& shown,
                           std::ostream& out) {
     BestScoresFile file{shown, false};
-    if (!path.empty()) file = load_best_scores(path, out);
+    HeldLock lock;
+    if (!path.empty()) {
+        lock = lock_user_folder(path, kLockPatience);
+        file = load_best_scores(path, out);
+    }
     const int32_t place = enter_best_score(file.table, game);
     shown = file.table;
     if (path.empty() || place < 0) return place;
+    if (!lock.held()) {
+        out << "Best scores file " << path << ": its folder cannot be locked within a second "
+            << "(another copy of the game writing?); this game's place is not kept" << std::endl;
+        return place;
+    }
     if (file.damaged && !keep_damaged_file(path, out)) return place;
     if (!write_user_file(path, format_best_scores(file.table))) {
         out << "Best scores file " << path << " cannot be written; this game's place is not kept"

@@ -21,10 +21,11 @@ struct BestScoresFile {
 BestScoresFile load_best_scores(const std::string& path, std::ostream& out);
 
 // Enters `game` in the table as the file holds it now (read again just
-// before writing, so two copies of the game running at once both keep
-// their games) and writes the table back whole when the game took a
-// place. `shown` becomes the table; returns the game's place or -1. An
-// empty path keeps the table in `shown` alone.
+// before writing, under the data folder's lock, so two copies of the game
+// running at once both keep their games) and writes the table back whole
+// when the game took a place. A lock not had within a second costs one
+// line and nothing is written. `shown` becomes the table; returns the
+// game's place or -1. An empty path keeps the table in `shown` alone.
 int32_t record_best_score(const std::string& path, const BestScore& game, BestScores& shown,
                           std::ostream& out);
 

@@ -47,6 +47,26 @@ UserFolders user_folders() { return doors.user_folders(); }
 std::string executable_path(const char* argv0) { return doors.executable_path(argv0); }
 bool replace_file(const std::string& from, const std::string& to) { return doors.replace_file(from, to); }
 void show_failure(const char* text) { doors.show_failure(text); }
+std::string window_system_error() { return doors.window_system_error(); }
+long process_id() { return doors.process_id(); }
+
+HeldLock& HeldLock::operator=(HeldLock&& other) noexcept {
+    if (this != &other) {
+        release();
+        handle = other.handle;
+        other.handle = kNoLock;
+    }
+    return *this;
+}
+
+void HeldLock::release() {
+    if (held()) doors.unlock_file(handle);
+    handle = kNoLock;
+}
+
+HeldLock lock_file(const std::string& path, double patience) {
+    return HeldLock(doors.lock_file(path.c_str(), patience));
+}
 
 WindowPoint window_centre(int width, int height) {
     return WindowPoint{0.5 * std::max(width, 0), 0.5 * std::max(height, 0)};
@@ -76,6 +96,7 @@ void set_cursor_pos(double, double) {}
 bool no() { return false; }
 PadState no_pad() { return PadState{}; }
 bool refuse_text(const char*) { return false; }
+std::string no_error() { return ""; }
 
 void get_window_size(int& width, int& height) {
     width = kPictureWidth;

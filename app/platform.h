@@ -8,6 +8,7 @@
 // table answers. A door left at its default answers as a machine with no
 // window would; a new door is one field with such a default.
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "render/picture_rect.h"
@@ -94,6 +95,10 @@ bool replace_file(const std::string& from, const std::string& to);
 void show_failure(const char* text);
 PadState no_pad();
 bool refuse_text(const char* text);
+long process_id();
+intptr_t lock_file(const char* path, double patience);
+void unlock_file(intptr_t handle);
+std::string no_error();
 }  // namespace windowless
 
 struct PlatformDoors {
@@ -122,6 +127,10 @@ struct PlatformDoors {
     void (*show_failure)(const char*) = windowless::show_failure;
     PadState (*read_pad)() = windowless::no_pad;
     bool (*add_pad_mappings)(const char*) = windowless::refuse_text;
+    long (*process_id)() = windowless::process_id;
+    intptr_t (*lock_file)(const char*, double) = windowless::lock_file;
+    void (*unlock_file)(intptr_t) = windowless::unlock_file;
+    std::string (*window_system_error)() = windowless::no_error;
 };
 
 // Every door below goes through this table from now on.
@@ -194,3 +203,33 @@ void show_failure(const char* text);
 // A program started from a console writes its lines there. Only Windows
 // needs this (a windowed program is given no console), before any output.
 void use_parent_console();
+
+// Why the window system failed last, in its own words; empty when it gave
+// no reason. Reading it forgets it.
+std::string window_system_error();
+
+// This copy of the game among the machine's processes.
+long process_id();
+
+constexpr intptr_t kNoLock = -1;
+// An advisory lock on a file, held by this record until it is released or
+// goes away; every copy of the game takes it before changing what others
+// may change at the same time.
+struct HeldLock {
+    intptr_t handle = kNoLock;  // the machine's own; kNoLock: none held
+
+    HeldLock() = default;
+    explicit HeldLock(intptr_t taken) : handle(taken) {}
+    HeldLock(HeldLock&& other) noexcept : handle(other.handle) { other.handle = kNoLock; }
+    HeldLock& operator=(HeldLock&& other) noexcept;
+    HeldLock(const HeldLock&) = delete;
+    HeldLock& operator=(const HeldLock&) = delete;
+    ~HeldLock() { release(); }
+
+    bool held() const { return handle != kNoLock; }
+    void release();
+};
+// The lock on `path` (made when missing), tried until `patience` seconds
+// have passed; not held when another holds it that long or the file
+// cannot be made.
+HeldLock lock_file(const std::string& path, double patience);

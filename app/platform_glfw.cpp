@@ -11,6 +11,13 @@ constexpr int kGlMajor = 3, kGlMinor = 3;
 
 bool start_glfw() { return glfwInit(); }
 
+// GLFW keeps the description of its last error until it is asked for it.
+std::string glfw_error() {
+    const char* description = nullptr;
+    glfwGetError(&description);
+    return description ? description : "";
+}
+
 // An OpenGL 3.3 core context, forward compatible, for every window.
 bool open_glfw_window(const WindowRequest& request) {
     glfwWindowHint(GLFW_SAMPLES, request.samples);
@@ -176,5 +183,6 @@ PlatformDoors glfw_platform() {
     doors.leave_fullscreen = glfw_leave_fullscreen;
     doors.read_pad = read_glfw_pad;
     doors.add_pad_mappings = add_glfw_pad_mappings;
+    doors.window_system_error = glfw_error;
     return doors;
 }

@@ -1,11 +1,18 @@
 // The machine's own answers on POSIX systems, the same with or without a
 // window: the local date, the user folders from the environment, the
-// executable's path, replacing a file. Windows has its own
-// (platform_windows.cpp).
+// executable's path, replacing a file, the process id and advisory file
+// locks. Windows has its own (platform_system_windows.cpp).
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <thread>
 
 #include "app/platform.h"
 
@@ -13,6 +20,7 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr const char* kFolder = "swarmfall";
+constexpr auto kLockRetry = std::chrono::milliseconds(10);
 
 std::string environment(const char* name) {
     const char* value = std::getenv(name);
@@ -65,6 +73,27 @@ bool replace_file(const std::string& from, const std::string& to) {
 
 // The terminal has the line already.
 void show_failure(const char*) {}
+
+long process_id() { return long(getpid()); }
+
+// flock, not fcntl: its locks belong to the open file, so two threads of one
+// process shut each other out as two processes do. Tried without blocking
+// until the patience runs out, so the caller never waits longer.
+intptr_t lock_file(const char* path, double patience) {
+    const int fd = open(path, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return kNoLock;
+    const auto give_up = std::chrono::steady_clock::now() + std::chrono::duration<double>(patience);
+    for (;;) {
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0) return fd;
+        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= give_up) break;
+        std::this_thread::sleep_for(kLockRetry);
+    }
+    close(fd);
+    return kNoLock;
+}
+
+// Closing the file lets the lock go.
+void unlock_file(intptr_t handle) { close(int(handle)); }
 
 }  // namespace windowless
 

@@ -1,7 +1,8 @@
 // The machine's own answers on Windows, the same with or without a window:
 // the local date, the user folders under the roaming application data, the
-// executable's path, replacing a file, a failure in a message box, and the
-// console of the program that started the game. Windows speaks UTF-16; the
+// executable's path, replacing a file, the process id and advisory file
+// locks, a failure in a message box, and the console of the program that
+// started the game. Windows speaks UTF-16; the
 // game keeps paths as UTF-8, so a user name outside ASCII works.
 #include <windows.h>
 // clang-format off: the known-folder headers need windows.h first
@@ -9,10 +10,12 @@
 #include <shlobj.h>
 // clang-format on
 
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include "app/platform.h"
 
@@ -22,6 +25,9 @@ namespace {
 constexpr const wchar_t* kFolder = L"Swarmfall";
 constexpr const wchar_t* kMessageTitle = L"Swarmfall";
 constexpr DWORD kLongestPath = 32768;  // the longest path Windows allows, in UTF-16 units
+constexpr auto kLockRetry = std::chrono::milliseconds(10);
+constexpr int kReplaceTries = 100;  // a second in all
+constexpr auto kReplaceRetry = std::chrono::milliseconds(10);
 
 std::wstring wide(const std::string& text) {
     const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0);
@@ -84,9 +90,43 @@ std::string executable_path(const char*) {
 }
 
 // Replaces in one step, and returns only once the move is on the disk.
+// While another copy of the game replaces or reads the same file (or a
+// virus scanner looks at it), Windows refuses for a moment: try again for
+// a while before giving up.
 bool replace_file(const std::string& from, const std::string& to) {
-    return MoveFileExW(wide(from).c_str(), wide(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    const std::wstring source = wide(from), target = wide(to);
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+        const DWORD error = GetLastError();
+        if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) || attempt == kReplaceTries) return false;
+        std::this_thread::sleep_for(kReplaceRetry);
+    }
 }
+
+long process_id() { return long(GetCurrentProcessId()); }
+
+// LockFileEx on the whole file, through a handle of its own: two handles of
+// one process shut each other out as two processes do. Tried without
+// waiting until the patience runs out, so the caller never waits longer.
+intptr_t lock_file(const char* path, double patience) {
+    const HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return kNoLock;
+    const auto give_up = std::chrono::steady_clock::now() + std::chrono::duration<double>(patience);
+    for (;;) {
+        OVERLAPPED whole{};
+        if (LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD, &whole))
+            return intptr_t(file);
+        if (GetLastError() != ERROR_LOCK_VIOLATION || std::chrono::steady_clock::now() >= give_up) break;
+        std::this_thread::sleep_for(kLockRetry);
+    }
+    CloseHandle(file);
+    return kNoLock;
+}
+
+// Closing the handle lets the lock go.
+void unlock_file(intptr_t handle) { CloseHandle(HANDLE(handle)); }
 
 // Double-clicked, the game has no console: the same text in a message box.
 void show_failure(const char* text) {

@@ -74,3 +74,14 @@ target_sources(swarmfall_flow PRIVATE
   app/best_scores.cpp
   app/best_scores_file.cpp
   app/game_end.cpp)
+# Headers with no .cpp of their own, with the library that owns them: the
+# states, key codes and what a state shows are the flow's; what start-up
+# builds above the session is the presentation's.
+target_sources(swarmfall_flow PRIVATE
+  app/game_state.h
+  app/key_codes.h
+  app/shown_statistics.h
+  app/state_families.h
+  app/state_picture.h)
+target_sources(swarmfall_presentation PRIVATE
+  app/presentation.h)

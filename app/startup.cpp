@@ -25,7 +25,6 @@
 namespace {
 constexpr const char* kWindowTitle = "Swarmfall";
 constexpr const char* kFontPath = "texture/Holstein.DDS";
-constexpr const char* kNoWindowSystem = "Failed to initialize GLFW\n";
 
 // Start-up failures wait for one character (end of input counts), so a
 // console window stays open long enough to be read.
@@ -52,10 +51,18 @@ void end_game(RunningGame& game) {
     set_wall_clock(nullptr);
 }
 
+// A start-up failure's one line: how it always began, then the reason in
+// the failing library's own words when it gave one. The same text goes
+// where a player without a console sees it (a message box on Windows).
+void report_failure(const char* message, const std::string& reason) {
+    const std::string line = reason.empty() ? message : std::string(message) + " (" + reason + ")";
+    std::cerr << line << "\n";
+    show_failure(line.c_str());
+}
+
 // A window or GLEW failure: report, wait, and undo what was built.
-bool fail_after_window_system(const char* message, RunningGame& game) {
-    std::cerr << message;
-    show_failure(message);
+bool fail_after_window_system(const char* message, const std::string& reason, RunningGame& game) {
+    report_failure(message, reason);
     wait_for_key();
     end_game(game);
     return false;
@@ -86,8 +93,7 @@ RunningGame::~RunningGame() = default;
 
 bool start_up(RunningGame& game) {
     if (!start_window_system()) {
-        std::cerr << kNoWindowSystem;
-        show_failure(kNoWindowSystem);
+        report_failure("Failed to initialize GLFW", window_system_error());
         wait_for_key();
         return false;
     }
@@ -105,11 +111,15 @@ bool start_up(RunningGame& game) {
                                    settings.antialiasing})) {
         return fail_after_window_system(
             "Failed to open GLFW window. If you have an Intel GPU, they are not 3.3 compatible. "
-            "Try the 2.1 version of the tutorials.\n",
-            game);
+            "Try the 2.1 version of the tutorials.",
+            window_system_error(), game);
     }
     glewExperimental = GL_TRUE;
-    if (glewInit() != GLEW_OK) return fail_after_window_system("Failed to initialize GLEW\n", game);
+    const GLenum glew = glewInit();
+    if (glew != GLEW_OK) {
+        const auto* reason = reinterpret_cast<const char*>(glewGetErrorString(glew));
+        return fail_after_window_system("Failed to initialize GLEW", reason ? reason : "", game);
+    }
 
     apply_swap_interval(settings);
     prepare_input();

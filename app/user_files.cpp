@@ -1,5 +1,6 @@
 #include "app/user_files.h"
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 
@@ -9,6 +10,16 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr const char* kTempSuffix = ".tmp";
+constexpr const char* kLockName = ".lock";
+// Each write's own temporary name: this process's id and a count, so two
+// copies of the game, or two writes of one, never share one.
+std::atomic<long> writes_begun{0};
+
+std::string temporary_name(const std::string& path) {
+    return path + "." + std::to_string(process_id()) + "-" + std::to_string(++writes_begun) +
+           kTempSuffix;
+}
+
 constexpr size_t kShownLength = 24;  // of a found text, so a report stays one short line
 }  // namespace
 
@@ -43,7 +54,7 @@ UserFileText read_user_file(const std::string& path, std::streamsize largest) {
 bool write_user_file(const std::string& path, const std::string& text) {
     if (path.empty()) return false;
     const fs::path target = fs::u8path(path);
-    const fs::path temporary = fs::u8path(path + kTempSuffix);
+    const fs::path temporary = fs::u8path(temporary_name(path));
     std::error_code error;
     fs::create_directories(target.parent_path(), error);
     bool written = false;
@@ -56,6 +67,14 @@ bool write_user_file(const std::string& path, const std::string& text) {
     if (written && replace_file(temporary.u8string(), path)) return true;
     fs::remove(temporary, error);
     return false;
+}
+
+HeldLock lock_user_folder(const std::string& path, double patience) {
+    const fs::path folder = fs::u8path(path).parent_path();
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error) return HeldLock{};
+    return lock_file((folder / kLockName).u8string(), patience);
 }
 
 std::vector<std::string_view> user_file_lines(std::string_view text) {

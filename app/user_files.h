@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/platform.h"
+
 // `name` in `folder`; empty when the folder is unknown.
 std::string user_file_path(const std::string& folder, const char* name);
 
@@ -27,10 +29,16 @@ struct UserFileText {
 
 UserFileText read_user_file(const std::string& path, std::streamsize largest);
 
-// Writes a temporary file beside `path` and renames it over the old one,
-// making the folders on the way. False, with the old file whole and no
-// temporary left, when it cannot; an empty path writes nothing.
+// Writes a temporary file of this write's own beside `path` and renames it
+// over the old one, making the folders on the way. False, with the old file
+// whole and no temporary left, when it cannot; an empty path writes nothing.
 bool write_user_file(const std::string& path, const std::string& text);
+
+// The advisory lock every copy of the game takes on the folder holding
+// `path` (a .lock file there) before it reads a file to change and write it
+// back; the folders are made on the way. Not held when another copy holds
+// it for `patience` seconds or the folder cannot be made.
+HeldLock lock_user_folder(const std::string& path, double patience);
 
 // The lines of a file's text, without their ends and the blanks round them.
 std::vector<std::string_view> user_file_lines(std::string_view text);

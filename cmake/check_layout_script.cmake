@@ -1,6 +1,7 @@
 # Run by the check_layout target: cmake -DSOURCE_DIR=.. -DLISTED=..
 # -DRULES_FOLDERS=.. -DFLOW=.. -DPRESENTATION=.. -P check_layout_script.cmake.
-# FLOW and PRESENTATION name files listing the sources of those libraries.
+# FLOW and PRESENTATION name files listing the sources of those libraries,
+# headers included.
 # Fails the build naming every file at fault.
 cmake_minimum_required(VERSION 3.16)
 
@@ -52,11 +53,32 @@ endforeach()
 # two folders never depend on each other both ways.
 forbid_includes(world "#[ \t]*include[ \t]*\"actors/" "world/ may not include actors/")
 
-# The flow library reaches, however deep its includes go, no header of the
-# window, OpenGL or audio libraries and no header of the presentation (the
-# twin of one of its .cpp files).
+# The libraries' folders list their headers too: a header belongs to the
+# library that lists its .cpp twin, and a header with no twin is listed
+# itself, so no header's library is left to a guess.
 file(STRINGS ${FLOW} flow)
 file(STRINGS ${PRESENTATION} presentation)
+set(library_folders ${RULES_FOLDERS})
+list(TRANSFORM library_folders PREPEND ${SOURCE_DIR}/)
+foreach(path ${flow} ${presentation})
+  get_filename_component(folder ${path} DIRECTORY)
+  list(APPEND library_folders ${folder})
+endforeach()
+list(REMOVE_DUPLICATES library_folders)
+foreach(folder ${library_folders})
+  file(GLOB headers ${folder}/*.h)
+  foreach(header ${headers})
+    string(REGEX REPLACE "\\.h$" ".cpp" twin ${header})
+    if(NOT header IN_LIST listed AND NOT twin IN_LIST listed)
+      file(RELATIVE_PATH name ${SOURCE_DIR} ${header})
+      list(APPEND faults "${name}: no .cpp twin and not in any CMake source list")
+    endif()
+  endforeach()
+endforeach()
+
+# The flow library reaches, however deep its includes go, no header of the
+# window, OpenGL or audio libraries and no header of the presentation (one
+# its list names, or the twin of one of its .cpp files).
 set(presentation_headers "")
 foreach(path ${presentation})
   string(REGEX REPLACE "\\.cpp$" ".h" header ${path})

@@ -2,7 +2,8 @@
 #
 # Every .cpp in a folder that holds listed sources must itself be listed, so
 # a file left out of a list stops the build instead of silently not being
-# compiled. The game rules library (world/, actors/) must not include window,
+# compiled; in the libraries' folders a header with no .cpp twin is listed
+# too, with the library it belongs to. The game rules library (world/, actors/) must not include window,
 # OpenGL or audio headers, nor the application folders, and must not link
 # their libraries. The flow library must not link them either, nor reach
 # their headers or the presentation's through its includes.
@@ -55,8 +56,8 @@ function(swarmfall_write_sources target file)
 endfunction()
 
 # Writes every listed source and adds the build-time check under the rules
-# and the flow libraries; the presentation's sources tell which headers the
-# flow may not reach.
+# and the flow libraries; the presentation's list (its headers, and the
+# twins of its .cpp files) tells which headers the flow may not reach.
 function(swarmfall_layout_check rules_target flow_target presentation_target)
   swarmfall_check_links(${rules_target} ${rules_target})
   swarmfall_check_links(${flow_target} ${flow_target})

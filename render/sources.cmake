@@ -38,3 +38,9 @@ target_sources(swarmfall_flow PRIVATE
 target_sources(swarmfall_presentation PRIVATE
   render/effect_mesh.cpp
   render/effects_pass.cpp)
+# Headers with no .cpp of their own: the mesh data, the mesh handles and
+# the draw counts are the renderer's.
+target_sources(swarmfall_presentation PRIVATE
+  render/mesh_data.h
+  render/mesh_handles.h
+  render/render_stats.h)

@@ -4,8 +4,11 @@
 
 #include <fstream>
 #include <sstream>
+#include <thread>
+#include <vector>
 
 #include "app/best_scores_file.h"
+#include "app/user_files.h"
 #include "temp_files.h"
 #include "user_folders_at.h"
 
@@ -119,7 +122,7 @@ TEST_F(BestScoresFileTest, RecordedGamesComeBackFromTheDataFolder) {
     EXPECT_EQ(shown, (BestScores{game(500, 2), game(300, 1)}));
     EXPECT_EQ(load_best_scores(path, out).table, shown);
     EXPECT_EQ(out.str(), "");
-    EXPECT_EQ(names_beside(path), std::vector<std::string>{"best-scores"});
+    EXPECT_EQ(names_beside(path), (std::vector<std::string>{".lock", "best-scores"}));
 }
 
 // Two copies of the game running at once: each reads the file again just
@@ -132,6 +135,43 @@ TEST_F(BestScoresFileTest, ASecondCopysGamesAreMergedNotWrittenOver) {
     const BestScores all = {game(400, 1), game(300, 1), game(200, 1)};
     EXPECT_EQ(first, all);
     EXPECT_EQ(load_best_scores(path, out).table, all);
+}
+
+// Games ending at the same moment, each writer on its own thread: they take
+// turns under the data folder's lock, so every game is kept and no
+// temporary file is left. A copy that cannot have the lock within a second
+// says so in one line, shows its table and writes nothing.
+TEST_F(BestScoresFileTest, WritersRacingAllKeepTheirGamesUnderTheLock) {
+    constexpr int kWriters = 8, kRaces = 4;
+    for (int race = 0; race < kRaces; ++race) {
+        std::filesystem::remove(path);
+        std::vector<std::ostringstream> reports(kWriters);
+        std::vector<std::thread> writers;
+        for (int w = 0; w < kWriters; ++w) {
+            writers.emplace_back([&, w] {
+                BestScores shown;
+                record_best_score(path, game(100 + w, 1), shown, reports[w]);
+            });
+        }
+        for (std::thread& writer : writers) writer.join();
+        const BestScoresFile kept = load_best_scores(path, out);
+        ASSERT_EQ(kept.table.size(), size_t(kWriters)) << "race " << race;
+        for (int w = 0; w < kWriters; ++w) {
+            EXPECT_EQ(kept.table[size_t(kWriters - 1 - w)].score, 100 + w);
+            EXPECT_EQ(reports[w].str(), "");
+        }
+    }
+    EXPECT_EQ(names_beside(path), (std::vector<std::string>{".lock", "best-scores"}));
+
+    const std::string before = file_text(path);
+    const HeldLock other_copy = lock_user_folder(path, 0.0);
+    ASSERT_TRUE(other_copy.held());
+    BestScores shown;
+    EXPECT_EQ(record_best_score(path, game(900, 1), shown, out), 0);
+    EXPECT_EQ(shown.front(), game(900, 1));
+    EXPECT_EQ(lines(), 1);
+    EXPECT_NE(out.str().find("cannot be locked"), std::string::npos) << out.str();
+    EXPECT_EQ(file_text(path), before);
 }
 
 TEST_F(BestScoresFileTest, GarbageLinesAreSkippedAndTheOldFileKeptAsBad) {
@@ -148,7 +188,7 @@ TEST_F(BestScoresFileTest, GarbageLinesAreSkippedAndTheOldFileKeptAsBad) {
     EXPECT_EQ(lines(), 3);  // two lines skipped, the old file kept
     EXPECT_NE(out.str().find("line 3: expected"), std::string::npos);
     EXPECT_NE(out.str().find("line 4: expected"), std::string::npos);
-    EXPECT_EQ(names_beside(path), (std::vector<std::string>{"best-scores", "best-scores.bad"}));
+    EXPECT_EQ(names_beside(path), (std::vector<std::string>{".lock", "best-scores", "best-scores.bad"}));
 
     // A file too large to read is kept the same way.
     const std::string huge(100000, '9');

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
+#include <vector>
 
 #include "app/platform.h"
 #include "app/settings_file.h"
@@ -128,6 +130,31 @@ TEST_F(SettingsFile, SavedSettingsComeBackAndAMissingFileGivesTheDefaultsSilentl
     EXPECT_EQ(load_settings(path(), out), Settings{});
     EXPECT_TRUE(save_settings(path(), kChanged, out));
     EXPECT_EQ(load_settings(path(), out), kChanged);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(folder_files(), std::vector<std::string>{"settings.conf"});
+}
+
+// Copies of the game saving at the same moment each write through a
+// temporary of their own: every save succeeds, the file is one of them
+// whole, and no temporary is left.
+TEST_F(SettingsFile, SavesAtTheSameMomentEachWriteWhole) {
+    constexpr int kWriters = 8, kSaves = 20;
+    std::vector<std::ostringstream> reports(kWriters);
+    std::vector<int> failed(kWriters, 0);
+    std::vector<std::thread> writers;
+    for (int w = 0; w < kWriters; ++w) {
+        writers.emplace_back([&, w] {
+            Settings mine = kChanged;
+            mine.volume = 10 * w;
+            for (int i = 0; i < kSaves; ++i) failed[w] += !save_settings(path(), mine, reports[w]);
+        });
+    }
+    for (std::thread& writer : writers) writer.join();
+    for (int w = 0; w < kWriters; ++w) EXPECT_EQ(failed[w], 0) << reports[w].str();
+    Settings kept = load_settings(path(), out);
+    EXPECT_LT(kept.volume, 10 * kWriters);
+    kept.volume = kChanged.volume;
+    EXPECT_EQ(kept, kChanged);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(folder_files(), std::vector<std::string>{"settings.conf"});
 }

@@ -28,10 +28,15 @@ RunResult run_game_binary(const std::string& env, const std::string& arguments =
     return result;
 }
 
-TEST(Startup, WithoutADisplayReportsGlfwAndExitsWithMinusOne) {
+// The line begins as it always did and gives GLFW's reason after it.
+TEST(Startup, WithoutADisplayReportsGlfwAndItsReasonAndExitsWithMinusOne) {
     RunResult run = run_game_binary(kNoDisplay);
     EXPECT_EQ(run.exit_code, 255);  // -1 as the shell sees it; 124 would mean a hang
-    EXPECT_NE(run.output.find("Failed to initialize GLFW\n"), std::string::npos) << run.output;
+    const std::string start = "Failed to initialize GLFW (";
+    ASSERT_EQ(run.output.rfind(start, 0), 0u) << run.output;
+    EXPECT_EQ(run.output.find('\n'), run.output.size() - 1) << run.output;  // one line
+    EXPECT_GT(run.output.size(), start.size() + 3) << run.output;             // a reason in it
+    EXPECT_EQ(run.output.substr(run.output.size() - 2), ")\n") << run.output;
 }
 
 // The game always ignored its arguments: words that are no options, and
@@ -41,7 +46,7 @@ TEST(Startup, WordsThatAreNoOptionsStillStartTheGame) {
     for (const char* arguments : {"play", "- now", "-- --no-such-option"}) {
         RunResult run = run_game_binary(kNoDisplay, arguments);
         EXPECT_EQ(run.exit_code, 255) << arguments;
-        EXPECT_NE(run.output.find("Failed to initialize GLFW\n"), std::string::npos) << arguments;
+        EXPECT_EQ(run.output.rfind("Failed to initialize GLFW (", 0), 0u) << arguments;
     }
     EXPECT_EQ(run_game_binary(kNoDisplay, "--version --no-such-option").exit_code, 0);
     RunResult refused = run_game_binary(kNoDisplay, "play -x --help");

@@ -6,3 +6,6 @@ target_sources(swarmfall_game PRIVATE
 # The level checker: the city's figures and playability.
 target_sources(swarmfall_game PRIVATE
   world/level_check.cpp)
+# Headers with no .cpp of their own, with the library that owns them.
+target_sources(swarmfall_game PRIVATE
+  world/level_landmarks.h)

@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 
 .PHONY: run test test-asan build deps configure bench bench-smoke clean fuzz fuzz-build fuzz-smoke \
-        soak package package-check screenshots
+        soak package package-check screenshots windows windows-package test-windows
 
 # A player's build needs neither GoogleTest nor Xvfb; the test targets ask
 # for them and turn the tests on.
@@ -92,8 +92,34 @@ package-check: package
 screenshots: build
 	@scripts/screenshots $(BUILD)/swarmfall docs/screenshots
 
+# The Windows build in $(WINDOWS_BUILD)/: swarmfall.exe and the test
+# programs of the rules and the flow, cross-built with MinGW-w64. The level
+# embedder runs during the build, so it is built natively first; the
+# libraries come from scripts/windows-deps, built once into a cache.
+WINDOWS_BUILD ?= build-windows
+windows:
+	@scripts/install-deps windows
+	@cmake -S . -B $(WINDOWS_BUILD)/host -DSWARMFALL_HOST_TOOLS_ONLY=ON -DCMAKE_BUILD_TYPE=Release > /dev/null
+	@cmake --build $(WINDOWS_BUILD)/host --target embed_level -j $(JOBS)
+	@deps=$$(scripts/windows-deps) && cmake -S . -B $(WINDOWS_BUILD) \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_FIND_ROOT_PATH="$$deps" -DCMAKE_PREFIX_PATH="$$deps" -DSWARMFALL_WINDOWS_DEPS="$$deps" \
+	  -DSWARMFALL_HOST_EMBED_LEVEL=$(abspath $(WINDOWS_BUILD))/host/embed_level -DBUILD_TESTING=ON \
+	  -DCMAKE_CROSSCOMPILING_EMULATOR=wine > /dev/null
+	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
+# The zip and the installer of the Windows build, in $(WINDOWS_BUILD)/.
+windows-package: windows
+	@cmake --build $(WINDOWS_BUILD) --target windows_package
+
+# The Windows build under Wine: its test programs, the game from the zip
+# played through, the installer and uninstaller (scripts/test-windows).
+test-windows: windows-package
+	@scripts/install-deps tests
+	@scripts/test-windows $(WINDOWS_BUILD)
+
 clean:
-	rm -rf $(BUILD) build-asan build-fuzz
+	rm -rf $(BUILD) build-asan build-fuzz $(WINDOWS_BUILD)
 
 # Writes every mesh, texture and sound again from tools/assets, plus the
 # contact sheet in docs/assets and full-size previews in $(BUILD)/previews.

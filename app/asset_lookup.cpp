@@ -16,7 +16,10 @@ std::vector<fs::path> asset_places(const fs::path& working_dir, const fs::path& 
     std::vector<fs::path> places = {working_dir};
     if (exe.empty()) return places;
     const fs::path bin = exe.parent_path();
-    for (const fs::path& place : {bin, (bin / SWARMFALL_DATA_FROM_BIN).lexically_normal()})
+    fs::path data = (bin / SWARMFALL_DATA_FROM_BIN).lexically_normal();
+    // "bin/." normalises to "bin/": the same folder as bin, named once.
+    if (!data.has_filename()) data = data.parent_path();
+    for (const fs::path& place : {bin, data})
         if (std::find(places.begin(), places.end(), place) == places.end()) places.push_back(place);
     return places;
 }
@@ -36,21 +39,26 @@ std::optional<fs::path> find_assets(const std::vector<fs::path>& places) {
 
 std::string missing_assets_line(const std::vector<fs::path>& places) {
     std::string line = "Swarmfall cannot find its data (shaders/, model/, texture/); looked in:";
-    for (size_t i = 0; i < places.size(); ++i) line += (i ? ", " : " ") + places[i].string();
+    for (size_t i = 0; i < places.size(); ++i) line += (i ? ", " : " ") + places[i].u8string();
     return line + "\n";
 }
 
 bool enter_asset_directory(const char* argv0) {
     std::error_code error;
     const fs::path working_dir = fs::current_path(error);
-    const std::vector<fs::path> places = asset_places(working_dir, fs::path(executable_path(argv0)));
+    const std::vector<fs::path> places = asset_places(working_dir, fs::u8path(executable_path(argv0)));
     const std::optional<fs::path> found = find_assets(places);
     if (!found) {
-        std::cerr << missing_assets_line(places);
+        const std::string line = missing_assets_line(places);
+        std::cerr << line;
+        show_failure(line.c_str());
         return false;
     }
     if (*found != working_dir) fs::current_path(*found, error);
     if (!error) return true;
-    std::cerr << "Swarmfall cannot enter its data folder " << found->string() << ": " << error.message() << "\n";
+    const std::string line =
+        "Swarmfall cannot enter its data folder " + found->u8string() + ": " + error.message() + "\n";
+    std::cerr << line;
+    show_failure(line.c_str());
     return false;
 }

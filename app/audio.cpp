@@ -6,6 +6,7 @@
 #include <ostream>
 
 bool audio_device_opens() {
+    if (!sound_library_loads()) return false;
     ALCdevice* device = alcOpenDevice(nullptr);
     if (!device) return false;
     alcCloseDevice(device);

@@ -52,3 +52,6 @@ struct AudioModule {
 
 // Whether the system's default audio device opens; it is closed again.
 bool audio_device_opens();
+// Whether the sound library can be used at all: on Windows OpenAL32.dll
+// loads on demand and may be missing.
+bool sound_library_loads();

@@ -11,6 +11,7 @@ namespace fs = std::filesystem;
 namespace {
 constexpr const char* kFileName = "best-scores";
 constexpr const char* kDamagedSuffix = ".bad";
+constexpr const char* kCopySuffix = ".tmp";
 // Far more than ten games; a larger file is not ours to read.
 constexpr std::streamsize kLargestFile = 64 * 1024;
 constexpr size_t kFaultsShown = 4;
@@ -29,12 +30,19 @@ void report_faults(const std::string& path, const std::vector<std::string>& faul
     }
 }
 
-// The damaged file goes beside the new one before it is written over.
+// The damaged file goes beside the new one before it is written over. The
+// copy takes the place of an older one in one step: copying over an
+// existing file is not to be counted on everywhere (MinGW's library on
+// Windows refuses).
 bool keep_damaged_file(const std::string& path, std::ostream& out) {
     const std::string kept = path + kDamagedSuffix;
+    const fs::path copy = fs::u8path(kept + kCopySuffix);
     std::error_code error;
-    fs::copy_file(path, kept, fs::copy_options::overwrite_existing, error);
+    fs::remove(copy, error);
+    fs::copy_file(fs::u8path(path), copy, error);
+    if (!error && !replace_file(copy.u8string(), kept)) error = std::make_error_code(std::errc::io_error);
     if (error) {
+        fs::remove(copy, error);
         out << "Best scores file " << path << ": the old file cannot be kept as " << kept
             << ", so the table is not written" << std::endl;
         return false;

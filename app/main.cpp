@@ -2,19 +2,13 @@
 
 #include "app/asset_lookup.h"
 #include "app/command_line.h"
+#include "app/platform.h"
 #include "app/platform_glfw.h"
 #include "app/replay_check.h"
 #include "app/startup.h"
 
-#ifdef _WIN32
-// Ask hybrid-graphics drivers for the discrete GPU.
-extern "C" {
-__declspec(dllexport) unsigned long NvOptimusEnablement = 1;
-__declspec(dllexport) int AmdPowerXpressRequestHighPerformance = 1;
-}
-#endif
-
 int main(int argc, char** argv) {
+    use_parent_console();
     // Help, the version and a refused option need neither data nor display.
     const CommandLineOutcome command = read_command_line(argc, argv, std::cout, std::cerr);
     if (!command.play) return command.exit_status;

@@ -62,6 +62,8 @@ void request_window_close() { doors.request_window_close(); }
 std::string today() { return doors.today(); }
 UserFolders user_folders() { return doors.user_folders(); }
 std::string executable_path(const char* argv0) { return doors.executable_path(argv0); }
+bool replace_file(const std::string& from, const std::string& to) { return doors.replace_file(from, to); }
+void show_failure(const char* text) { doors.show_failure(text); }
 std::string window_system_error() { return doors.window_system_error(); }
 long process_id() { return doors.process_id(); }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The one door to the window system and the machine: time, keys, a
 // gamepad, cursor, the window and its mode, the local date, the user
-// folders and the executable's path.
+// folders, the executable's path, replacing a file, showing a failure.
 // The doors are a table of plain functions chosen once at start-up: the game
 // installs the GLFW table (app/platform_glfw.h), tests a scripted one. The
 // rest of the game calls the free functions below and never learns which
@@ -21,7 +21,8 @@ struct WindowRequest {
     int samples = 0;  // multisampling of the default framebuffer
 };
 
-// Where the player's files live; an empty folder means none is known.
+// Where the player's files live, as UTF-8; an empty folder means none is
+// known. On Windows both are %APPDATA%\Swarmfall.
 struct UserFolders {
     std::string config;  // $XDG_CONFIG_HOME/swarmfall, else ~/.config/swarmfall
     std::string data;    // $XDG_DATA_HOME/swarmfall, else ~/.local/share/swarmfall
@@ -44,6 +45,8 @@ void get_window_size(int& width, int& height);
 std::string today();
 UserFolders user_folders();
 std::string executable_path(const char* argv0);
+bool replace_file(const std::string& from, const std::string& to);
+void show_failure(const char* text);
 PadState no_pad();
 bool refuse_text(const char* text);
 long process_id();
@@ -76,6 +79,8 @@ struct PlatformDoors {
     std::string (*today)() = windowless::today;
     UserFolders (*user_folders)() = windowless::user_folders;
     std::string (*executable_path)(const char*) = windowless::executable_path;
+    bool (*replace_file)(const std::string&, const std::string&) = windowless::replace_file;
+    void (*show_failure)(const char*) = windowless::show_failure;
     // The first connected joystick that is known as a gamepad, as it is now.
     PadState (*read_pad)() = windowless::no_pad;
     bool (*add_pad_mappings)(const char*) = windowless::refuse_text;
@@ -145,6 +150,16 @@ UserFolders user_folders();
 // The executable's real path with every link resolved; `argv0` stands in
 // where the system cannot say. Empty when neither knows.
 std::string executable_path(const char* argv0);
+// Puts the file `from` in the place of `to` in one step, replacing a file
+// there: a reader finds the old file or the new one, never a part. Paths
+// are UTF-8.
+bool replace_file(const std::string& from, const std::string& to);
+// A start-up failure the player may have no console to read: stderr has
+// it already; on Windows a message box shows the same text.
+void show_failure(const char* text);
+// A program started from a console writes its lines there. Only Windows
+// needs this (a windowed program is given no console), before any output.
+void use_parent_console();
 
 // Why the window system failed last, in its own words; empty when it gave
 // no reason. Reading it forgets it.

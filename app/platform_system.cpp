@@ -1,12 +1,14 @@
-// The machine's own answers, the same with or without a window: the local
-// date, the user folders from the environment, the executable's path, the
-// process id and advisory file locks (POSIX).
+// The machine's own answers on POSIX systems, the same with or without a
+// window: the local date, the user folders from the environment, the
+// executable's path, replacing a file, the process id and advisory file
+// locks. Windows has its own (platform_system_windows.cpp).
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -64,6 +66,14 @@ std::string executable_path(const char* argv0) {
     return error ? "" : exe.string();
 }
 
+// rename() replaces the target in one step on POSIX file systems.
+bool replace_file(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+// The terminal has the line already.
+void show_failure(const char*) {}
+
 long process_id() { return long(getpid()); }
 
 // flock, not fcntl: its locks belong to the open file, so two threads of one
@@ -86,3 +96,6 @@ intptr_t lock_file(const char* path, double patience) {
 void unlock_file(intptr_t handle) { close(int(handle)); }
 
 }  // namespace windowless
+
+// A POSIX program keeps the terminal it was started from.
+void use_parent_console() {}

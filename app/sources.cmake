@@ -2,11 +2,32 @@
 # sound and frame drawing (swarmfall_presentation).
 # The platform door and the machine's own answers; the door on GLFW is the
 # presentation's.
-target_sources(swarmfall_flow PRIVATE
-  app/platform.cpp
-  app/platform_system.cpp)
+# The machine's own answers come from one file per kind of system; the
+# other one is named for the source-list check.
+if(WIN32)
+  target_sources(swarmfall_flow PRIVATE app/platform.cpp app/platform_system_windows.cpp)
+  target_link_libraries(swarmfall_flow PUBLIC shell32 ole32 user32)
+  set_property(GLOBAL APPEND PROPERTY SWARMFALL_OTHER_SYSTEM_SOURCES
+    ${CMAKE_SOURCE_DIR}/app/platform_system.cpp)
+else()
+  target_sources(swarmfall_flow PRIVATE app/platform.cpp app/platform_system.cpp)
+  set_property(GLOBAL APPEND PROPERTY SWARMFALL_OTHER_SYSTEM_SOURCES
+    ${CMAKE_SOURCE_DIR}/app/platform_system_windows.cpp
+    ${CMAKE_SOURCE_DIR}/app/gpu_preference_windows.cpp)
+endif()
 target_sources(swarmfall_presentation PRIVATE
   app/platform_glfw.cpp)
+# Whether the sound library is there: always where it is linked as usual,
+# asked on Windows where OpenAL32.dll is loaded on demand.
+if(WIN32)
+  target_sources(swarmfall_presentation PRIVATE app/sound_library_windows.cpp)
+  set_property(GLOBAL APPEND PROPERTY SWARMFALL_OTHER_SYSTEM_SOURCES
+    ${CMAKE_SOURCE_DIR}/app/sound_library_system.cpp)
+else()
+  target_sources(swarmfall_presentation PRIVATE app/sound_library_system.cpp)
+  set_property(GLOBAL APPEND PROPERTY SWARMFALL_OTHER_SYSTEM_SOURCES
+    ${CMAKE_SOURCE_DIR}/app/sound_library_windows.cpp)
+endif()
 # Key bindings and the keys as the game reads them; the gamepad read as
 # keys, what its controls stand for on each screen, and the player's pad
 # mappings.

@@ -53,11 +53,12 @@ void end_game(RunningGame& game) {
 }
 
 // A start-up failure's one line: how it always began, then the reason in
-// the failing library's own words when it gave one.
+// the failing library's own words when it gave one. The same text goes
+// where a player without a console sees it (a message box on Windows).
 void report_failure(const char* message, const std::string& reason) {
-    std::cerr << message;
-    if (!reason.empty()) std::cerr << " (" << reason << ")";
-    std::cerr << "\n";
+    const std::string line = reason.empty() ? message : std::string(message) + " (" + reason + ")";
+    std::cerr << line << "\n";
+    show_failure(line.c_str());
 }
 
 // A window or GLEW failure: report, wait, and undo what was built.

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/platform.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -22,16 +24,19 @@ constexpr size_t kShownLength = 24;  // of a found text, so a report stays one s
 }  // namespace
 
 std::string user_file_path(const std::string& folder, const char* name) {
-    return folder.empty() ? "" : (fs::path(folder) / name).string();
+    return folder.empty() ? "" : (fs::u8path(folder) / name).u8string();
 }
 
+// Paths are UTF-8 strings: fs::u8path keeps a name outside ASCII whole
+// where the system's own paths are not UTF-8 (Windows).
 UserFileText read_user_file(const std::string& path, std::streamsize largest) {
     UserFileText read;
     std::error_code error;
-    const fs::file_type type = fs::status(path, error).type();
+    const fs::path file_path = fs::u8path(path);
+    const fs::file_type type = fs::status(file_path, error).type();
     if (type == fs::file_type::not_found) return read;
     std::ifstream file;
-    if (type == fs::file_type::regular) file.open(path, std::ios::binary);
+    if (type == fs::file_type::regular) file.open(file_path, std::ios::binary);
     // One byte more than allowed tells a file that is too large.
     read.text.assign(size_t(largest) + 1, '\0');
     if (file.is_open()) file.read(&read.text[0], largest + 1);
@@ -48,8 +53,8 @@ UserFileText read_user_file(const std::string& path, std::streamsize largest) {
 
 bool write_user_file(const std::string& path, const std::string& text) {
     if (path.empty()) return false;
-    const fs::path target(path);
-    const fs::path temporary = temporary_name(path);
+    const fs::path target = fs::u8path(path);
+    const fs::path temporary = fs::u8path(temporary_name(path));
     std::error_code error;
     fs::create_directories(target.parent_path(), error);
     bool written = false;
@@ -59,18 +64,17 @@ bool write_user_file(const std::string& path, const std::string& text) {
         file.close();
         written = bool(file);
     }
-    if (written) fs::rename(temporary, target, error);
-    if (written && !error) return true;
+    if (written && replace_file(temporary.u8string(), path)) return true;
     fs::remove(temporary, error);
     return false;
 }
 
 HeldLock lock_user_folder(const std::string& path, double patience) {
-    const fs::path folder = fs::path(path).parent_path();
+    const fs::path folder = fs::u8path(path).parent_path();
     std::error_code error;
     fs::create_directories(folder, error);
     if (error) return HeldLock{};
-    return lock_file((folder / kLockName).string(), patience);
+    return lock_file((folder / kLockName).u8string(), patience);
 }
 
 std::vector<std::string_view> user_file_lines(std::string_view text) {

@@ -2,20 +2,25 @@
 // Files in a test's own temporary folder: the folder, made fresh and
 // removed with everything in it when the test ends, and small helpers to
 // write, read and list what is in it.
-#include <stdlib.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
 struct TempFolder {
     std::filesystem::path path;
 
+    // A name no one else holds: create_directory fails on one that exists.
     explicit TempFolder(const std::string& name) {
-        std::string pattern = (std::filesystem::temp_directory_path() / (name + "-XXXXXX")).string();
-        if (mkdtemp(pattern.data())) path = pattern;
+        std::random_device random;
+        std::error_code error;
+        const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+        for (int attempt = 0; attempt < 100 && path.empty() && !error; ++attempt) {
+            const std::filesystem::path candidate = base / (name + "-" + std::to_string(random()));
+            if (std::filesystem::create_directory(candidate, error)) path = candidate;
+        }
     }
     ~TempFolder() {
         std::error_code ignored;

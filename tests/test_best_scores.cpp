@@ -10,7 +10,7 @@
 #include "app/best_scores_file.h"
 #include "app/user_files.h"
 #include "temp_files.h"
-
+#include "user_folders_at.h"
 
 namespace {
 
@@ -111,12 +111,10 @@ protected:
 };
 
 TEST_F(BestScoresFileTest, RecordedGamesComeBackFromTheDataFolder) {
-    const char* data_home = std::getenv("XDG_DATA_HOME");
-    const std::string kept_data_home = data_home ? data_home : "";
-    setenv("XDG_DATA_HOME", folder.path.c_str(), 1);
-    EXPECT_EQ(best_scores_file_path(), path);
-    if (data_home) setenv("XDG_DATA_HOME", kept_data_home.c_str(), 1);
-    else unsetenv("XDG_DATA_HOME");
+    {
+        UserFoldersAt data{{"", (folder.path / "swarmfall").string()}};
+        EXPECT_EQ(best_scores_file_path(), path);
+    }
 
     BestScores shown;
     EXPECT_EQ(record_best_score(path, game(300, 1), shown, out), 0);  // no file yet: silently

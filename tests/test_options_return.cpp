@@ -8,6 +8,7 @@
 #include "app/settings.h"
 #include "app/settings_apply.h"
 #include "loop_fixture.h"
+#include "temp_files.h"
 
 namespace fs = std::filesystem;
 
@@ -16,21 +17,16 @@ namespace {
 constexpr double kSixtyFps = 1.0 / 60.0;
 
 struct OptionsReturn : LoopFixture {
-    fs::path folder;
+    TempFolder temp{"swarmfall-options"};
+    fs::path folder = temp.path;
 
     void SetUp() override {
         LoopFixture::SetUp();
-        std::string pattern = (fs::temp_directory_path() / "swarmfall-options-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
+        ASSERT_FALSE(folder.empty());
         session->settings_path = (folder / "swarmfall" / "settings.conf").string();
         start_round(*session);
         game_state() = OptionsMenu;
         session->clock.tick_base = input.now;
-    }
-    void TearDown() override {
-        fs::remove_all(folder);
-        LoopFixture::TearDown();
     }
     // One key through the menu gate.
     void gate(int key) {

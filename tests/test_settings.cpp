@@ -1,10 +1,7 @@
 // The settings: their text form, and the file kept between runs. File tests
-// point XDG_CONFIG_HOME at a temporary folder they remove again.
+// point the config folder at a temporary folder they remove again.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -13,7 +10,9 @@
 
 #include "app/platform.h"
 #include "app/settings_file.h"
+#include "app/user_files.h"
 #include "temp_files.h"
+#include "user_folders_at.h"
 
 namespace fs = std::filesystem;
 
@@ -106,19 +105,12 @@ TEST(SettingsText, MenuStepsWrapRoundBothEnds) {
 
 class SettingsFile : public testing::Test {
 protected:
-    fs::path folder;
+    TempFolder temp{"swarmfall-settings"};
+    fs::path folder = temp.path;
+    UserFoldersAt folders{{(folder / "swarmfall").u8string(), (folder / "data").u8string()}};
     std::ostringstream out;
 
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "swarmfall-settings-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
-        setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
-    }
-    void TearDown() override {
-        unsetenv("XDG_CONFIG_HOME");
-        fs::remove_all(folder);
-    }
+    void SetUp() override { ASSERT_FALSE(folder.empty()); }
     std::string path() const { return settings_file_path(); }
     void write(const std::string& text) { write_file(path(), text); }
     std::string read() const { return file_text(path()); }
@@ -126,38 +118,12 @@ protected:
     std::vector<std::string> folder_files() const { return names_beside(path()); }
 };
 
-TEST_F(SettingsFile, LivesUnderXdgConfigHomeElseUnderHome) {
+TEST_F(SettingsFile, LivesInTheConfigFolder) {
     EXPECT_EQ(path(), (folder / "swarmfall" / "settings.conf").string());
-    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
-    setenv("HOME", "/home/player", 1);
-    setenv("XDG_CONFIG_HOME", "relative/ignored", 1);
-    EXPECT_EQ(settings_file_path(), "/home/player/.config/swarmfall/settings.conf");
-    unsetenv("XDG_CONFIG_HOME");
-    unsetenv("HOME");
+    UserFoldersAt unknown{{}};
     EXPECT_EQ(settings_file_path(), "");
     EXPECT_EQ(load_settings("", out), Settings{});
     EXPECT_EQ(lines(), 1);
-    if (!home.empty()) setenv("HOME", home.c_str(), 1);
-}
-
-// The data folder (best scores) follows the same rule as the config folder
-// with its own variable and its own place under HOME.
-TEST_F(SettingsFile, DataFolderUnderXdgDataHomeElseUnderHome) {
-    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
-    const std::string data_home = std::getenv("XDG_DATA_HOME") ? std::getenv("XDG_DATA_HOME") : "";
-    setenv("HOME", "/home/player", 1);
-    setenv("XDG_DATA_HOME", "/data", 1);
-    EXPECT_EQ(user_folders().data, "/data/swarmfall");
-    EXPECT_EQ(user_folders().config, (folder / "swarmfall").string());
-    setenv("XDG_DATA_HOME", "relative/ignored", 1);
-    unsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(user_folders().data, "/home/player/.local/share/swarmfall");
-    EXPECT_EQ(user_folders().config, "/home/player/.config/swarmfall");
-    unsetenv("HOME");
-    EXPECT_EQ(user_folders().data, "");
-    unsetenv("XDG_DATA_HOME");
-    if (!home.empty()) setenv("HOME", home.c_str(), 1);
-    if (!data_home.empty()) setenv("XDG_DATA_HOME", data_home.c_str(), 1);
 }
 
 TEST_F(SettingsFile, SavedSettingsComeBackAndAMissingFileGivesTheDefaultsSilently) {
@@ -209,24 +175,31 @@ TEST_F(SettingsFile, FaultyOrUnreadableFileCostsOneLine) {
     EXPECT_EQ(lines(), 3);
 }
 
-// A write that fails half-way (the file size limit stands in for a full
-// disk) leaves the old file whole and no temporary behind.
-TEST_F(SettingsFile, FailedWriteLeavesTheOldFileWhole) {
+// A second save replaces the first whole, leaving no temporary (Windows
+// will not rename onto an existing file without being asked to).
+TEST_F(SettingsFile, ASecondSaveReplacesTheFirst) {
+    ASSERT_TRUE(save_settings(path(), kChanged, out));
     ASSERT_TRUE(save_settings(path(), Settings{}, out));
-    const std::string before = read();
-    rlimit old_limit{};
-    getrlimit(RLIMIT_FSIZE, &old_limit);
-    rlimit small = old_limit;
-    small.rlim_cur = 16;
-    auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool saved = save_settings(path(), kChanged, out);
-    setrlimit(RLIMIT_FSIZE, &old_limit);
-    std::signal(SIGXFSZ, old_handler);
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(read(), before);
+    EXPECT_EQ(load_settings(path(), out), Settings{});
     EXPECT_EQ(folder_files(), std::vector<std::string>{"settings.conf"});
-    EXPECT_EQ(lines(), 1);
+    EXPECT_EQ(out.str(), "");
+}
+
+// A user name outside ASCII: the folders are made, written twice and read
+// back under the very name (UTF-8 in the game, UTF-16 on Windows).
+TEST_F(SettingsFile, AFolderNameOutsideAsciiWorks) {
+    const std::string name = u8"Jos\u00e9 \u00c5s\u00f8 \u65e5\u672c";
+    const std::string config = (folder / fs::u8path(name) / "Swarmfall").u8string();
+    const std::string file = user_file_path(config, "settings.conf");
+    ASSERT_TRUE(write_user_file(file, "volume = 10\n"));
+    ASSERT_TRUE(write_user_file(file, "volume = 30\n"));
+    EXPECT_TRUE(fs::is_regular_file(folder / fs::u8path(name) / "Swarmfall" / "settings.conf"));
+    const UserFileText read = read_user_file(file, 100);
+    EXPECT_EQ(read.outcome, UserFileRead);
+    EXPECT_EQ(read.text, "volume = 30\n");
+    UserFoldersAt there{{config, config}};
+    EXPECT_EQ(load_settings(settings_file_path(), out).volume, 30);
+    EXPECT_EQ(out.str(), "");
 }
 
 }  // namespace

@@ -24,6 +24,11 @@
 # removes every temporary file; a script that needs its own trap should call
 # game_stop from it. Needs Xvfb, xdotool and ImageMagick (scripts/install-deps
 # installs them).
+#
+# GAME_LAUNCHER names a program the game is started through (`wine` for the
+# Windows build: Wine's windows are X windows like any other); GAME_SCORES
+# is the folder the game keeps its best scores in, the XDG data folder it is
+# given unless GAME_SCORES_DIR names another (a Windows build's %APPDATA%).
 
 GAME_WAIT_LIMIT="${GAME_WAIT_LIMIT:-60}"
 GAME_TOTAL_LIMIT="${GAME_TOTAL_LIMIT:-}"   # seconds for the whole script, if set
@@ -34,6 +39,8 @@ GAME_XVFB_PID=""
 GAME_WINDOW=""
 GAME_LINE=0
 GAME_LAST_SHOT=""
+GAME_LAUNCHER="${GAME_LAUNCHER:-}"
+GAME_SCORES=""
 
 game_fail() {
   echo "game_driver: $*" >&2
@@ -93,6 +100,7 @@ game_start() {
   trap game_stop EXIT
   trap 'exit 1' TERM INT HUP
   mkdir -p "$GAME_TMP/config" "$GAME_TMP/data"
+  GAME_SCORES="${GAME_SCORES_DIR:-$GAME_TMP/data/swarmfall}"
 
   # -displayfd picks a free display number itself, so parallel runs never collide.
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$GAME_TMP/display" \
@@ -107,8 +115,11 @@ game_start() {
   done
   export DISPLAY=":$(tr -d '[:space:]' <"$GAME_TMP/display")"
 
+  # A Windows build ends its lines with CR LF: the lines are kept without the
+  # CR, so the same patterns match them.
+  : >"$GAME_TMP/stdout"
   XDG_CONFIG_HOME="$GAME_TMP/config" XDG_DATA_HOME="$GAME_TMP/data" ALSOFT_DRIVERS=null \
-    "$binary" </dev/null >"$GAME_TMP/stdout" 2>"$GAME_TMP/stderr" &
+    $GAME_LAUNCHER "$binary" </dev/null > >(sed -u 's/\r$//' >"$GAME_TMP/stdout") 2>"$GAME_TMP/stderr" &
   GAME_PID=$!
   GAME_LINE=0
   game_wait_line '^state 0 '

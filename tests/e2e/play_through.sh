@@ -47,7 +47,7 @@ game_start "$1"
 shots="$GAME_TMP"
 # A best-scores table from earlier games: shown at the end of the game, and
 # not written over, as that game ends by a debugging key.
-table="$GAME_TMP/data/swarmfall/best-scores"
+table="$GAME_SCORES/best-scores"
 mkdir -p "$(dirname "$table")"
 printf '4210 3 girl 2024-05-30\n990 1 boy 2024-06-01\n' >"$table"
 cp "$table" "$shots/table"

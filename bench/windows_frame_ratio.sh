@@ -13,6 +13,10 @@ seconds="${3:-20}"
 
 work="$(mktemp -d "${TMPDIR:-/tmp}/swarmfall-ratio.XXXXXX")"
 export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all
+# Wine keeps its server's socket folder under TMPDIR: inside the work
+# folder it goes when the work folder does.
+export TMPDIR="$work/tmp"
+mkdir -p "$TMPDIR"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Wine's and Mesa's files go into the temporary home, not the real one.
 export HOME="$work/home" XDG_CACHE_HOME="$work/home/.cache" XDG_CONFIG_HOME="$work/home/.config" \

@@ -5,6 +5,7 @@
 #
 #   source tests/e2e/game_driver.sh
 #   game_start build/swarmfall        # own Xvfb, own config and data folders, stdout captured
+#   game_launch '^state 4 ' --replay F  # the same game again, with options
 #   game_wait_line '^state 1 '        # next matching output line after the last one waited on
 #   game_key g                        # one tap; xdotool key names (Return, Escape, F8, w ...)
 #   game_hold Up 0.7                  # down for 0.7 s, then up
@@ -115,14 +116,25 @@ game_start() {
   done
   export DISPLAY=":$(tr -d '[:space:]' <"$GAME_TMP/display")"
 
+  GAME_BINARY="$binary"
+  game_launch '^state 0 '
+}
+
+# game_launch PATTERN [ARGS...]: starts the game of game_start again, on the
+# same display and folders, with ARGS; waits for a line matching PATTERN and
+# focuses its window. Standard output starts afresh.
+game_launch() {
+  local first_line="$1"
+  shift
   # A Windows build ends its lines with CR LF: the lines are kept without the
   # CR, so the same patterns match them.
   : >"$GAME_TMP/stdout"
   XDG_CONFIG_HOME="$GAME_TMP/config" XDG_DATA_HOME="$GAME_TMP/data" ALSOFT_DRIVERS=null \
-    $GAME_LAUNCHER "$binary" </dev/null > >(sed -u 's/\r$//' >"$GAME_TMP/stdout") 2>"$GAME_TMP/stderr" &
+    $GAME_LAUNCHER "$GAME_BINARY" "$@" </dev/null > >(sed -u 's/\r$//' >"$GAME_TMP/stdout") \
+    2>"$GAME_TMP/stderr" &
   GAME_PID=$!
   GAME_LINE=0
-  game_wait_line '^state 0 '
+  game_wait_line "$first_line"
   GAME_WINDOW="$(xdotool search --onlyvisible --name '^Swarmfall$' | head -n 1)"
   [ -n "$GAME_WINDOW" ] || game_fail "the game shows no window named Swarmfall"
   xdotool windowfocus "$GAME_WINDOW" || game_fail "cannot focus the game window"

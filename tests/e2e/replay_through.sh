@@ -59,14 +59,7 @@ status=$?
 [ "$checked" = "$result: as recorded" ] || game_fail "--verify-replay said '$checked', the game '$result'"
 
 echo "watching the replay"
-XDG_CONFIG_HOME="$GAME_TMP/config" XDG_DATA_HOME="$GAME_TMP/data" ALSOFT_DRIVERS=null \
-  "$binary" --replay "$replay" </dev/null >"$GAME_TMP/stdout" 2>"$GAME_TMP/stderr" &
-GAME_PID=$!
-GAME_LINE=0
-game_wait_line '^state 4 Playing'
-GAME_WINDOW="$(xdotool search --onlyvisible --name '^Swarmfall$' | head -n 1)"
-[ -n "$GAME_WINDOW" ] || game_fail "the replay shows no window named Swarmfall"
-xdotool windowfocus "$GAME_WINDOW" || game_fail "cannot focus the replay's window"
+game_launch '^state 4 Playing' --replay "$replay"
 game_wait_frames 30
 game_shot "$GAME_TMP/replay_start.png"
 [ -n "${REPLAY_SHOTS:-}" ] && cp "$GAME_TMP/replay_start.png" "$REPLAY_SHOTS/"

@@ -1,6 +1,5 @@
 #include "app/key_bindings.h"
 
-#include "actors/player.h"
 #include "app/key_codes.h"
 #include "app/key_reads.h"
 #include "app/pass_commands.h"
@@ -14,7 +13,7 @@ void reset_default_bindings(KeyBindings& key_bindings) {
 // The order of the reads matters: a read consumes a press. LEFT wins over
 // RIGHT, and the loser's key is read anyway so its press is dropped; among
 // the throws and the camera keys the last one read wins.
-PassCommands read_bound_actions(KeyReads& keys, KeyBindings& key_bindings) {
+PassCommands poll_bound_actions(KeyReads& keys, KeyBindings& key_bindings) {
     const auto bound_key_pressed = [&](int32_t action) { return keys.read(key_bindings[action]); };
     PassCommands c;
     c.forward = bound_key_pressed(ActionForward);
@@ -34,13 +33,6 @@ PassCommands read_bound_actions(KeyReads& keys, KeyBindings& key_bindings) {
     if (bound_key_pressed(ActionCam2)) c.projection = ProjectionPerspective;
     if (bound_key_pressed(ActionCam3)) c.projection = ProjectionOrthographic;
     return c;
-}
-
-void poll_bound_actions(KeyReads& keys, KeyBindings& key_bindings, Player& player,
-                        bool& free_camera, bool& orthographic) {
-    const PassCommands c = read_bound_actions(keys, key_bindings);
-    request_actions(c, player);
-    switch_camera(c, free_camera, orthographic);
 }
 
 bool capture_rebinding(KeyReads& keys, KeyBindings& key_bindings, int32_t action) {

@@ -8,7 +8,6 @@
 #include "app/pass_commands.h"
 
 struct KeyReads;
-struct Player;
 
 enum BindableAction : int32_t {
     ActionForward = 0,
@@ -49,12 +48,9 @@ using KeyBindings = std::map<int32_t, int32_t>;
 
 // Sets the twelve actions to their default keys (other entries stay).
 void reset_default_bindings(KeyBindings& key_bindings);
-// Turns the bound keys that read pressed into the player's requests and
-// the camera switches. Once per decision pass of play.
-// The same reads as a pass's commands, without acting on them.
-PassCommands read_bound_actions(KeyReads& keys, KeyBindings& key_bindings);
-void poll_bound_actions(KeyReads& keys, KeyBindings& key_bindings, Player& player,
-                        bool& free_camera, bool& orthographic);
+// The bound keys that read pressed, as the player's requests and the
+// camera switches of a pass's commands. Once per decision pass of play.
+PassCommands poll_bound_actions(KeyReads& keys, KeyBindings& key_bindings);
 // One look at the keyboard while the controls menu waits for a key for
 // `action`. Answers true when the wait is over: the highest pressed key was
 // bound (swapping with the action that held it) or Escape cancelled.

@@ -39,7 +39,7 @@ PassCommands recorded_pass(ReplayPlayback& play) {
 PassCommands keyboard_pass(GameSession& s, std::ostream& out) {
     const bool escape = s.keys.read(kKeyEscape);
     read_cheat_keys(s, out);
-    PassCommands c = read_bound_actions(s.keys, s.key_bindings);
+    PassCommands c = poll_bound_actions(s.keys, s.key_bindings);
     c.escape = escape;
     c.cheat = s.cheat_code;
     s.keys.flush();

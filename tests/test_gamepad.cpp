@@ -35,7 +35,9 @@ struct Gamepad : LoopFixture {
     // A decision pass's reading of the bound keys: what it asks the player for.
     Player pass() {
         Player asked;
-        poll_bound_actions(session->keys, key_bindings(), asked, view().free_camera, view().orthographic);
+        const PassCommands c = poll_bound_actions(session->keys, key_bindings());
+        request_actions(c, asked);
+        switch_camera(c, view().free_camera, view().orthographic);
         session->keys.flush();
         return asked;
     }

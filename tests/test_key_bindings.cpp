@@ -23,7 +23,13 @@ protected:
     void take() { reads.take(read_input(false)); }
     void poll() {
         take();
-        poll_bound_actions(reads, key_bindings, player, free_camera, orthographic);
+        act(player);
+    }
+    // What a decision pass does with the bound keys that read pressed.
+    void act(Player& asked) {
+        const PassCommands c = poll_bound_actions(reads, key_bindings);
+        request_actions(c, asked);
+        switch_camera(c, free_camera, orthographic);
     }
     bool capture(int32_t action) {
         take();
@@ -170,7 +176,7 @@ TEST_F(KeyBindingsTest, HeldForwardWalksThePlayerOutOfTheGate) {
     s.city.init();
     s.before_pass = [&] {
         take();
-        poll_bound_actions(reads, key_bindings, s.player, free_camera, orthographic);
+        act(s.player);
         reads.flush();
     };
     keys.press(kKeyW);
